@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Configures and builds one of the build folders: native (default), asan, win64, win32.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+flavour=${1:-native}
+shift || true
+wine_include="$root/build/deps/wine/usr/include/wine/wine/windows"
+
+case "$flavour" in
+    native) args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
+    asan)   args=(-DCMAKE_BUILD_TYPE=Debug -DTIDEMARK_SANITIZE=ON) ;;
+    win64)  args=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake"
+                  -DTIDEMARK_WINE_INCLUDE="$wine_include") ;;
+    win32)  args=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake"
+                  -DTIDEMARK_WINE_INCLUDE="$wine_include") ;;
+    *) echo "unknown build flavour: $flavour" >&2; exit 2 ;;
+esac
+
+cmake -S "$root" -B "$root/build/$flavour" -G Ninja "${args[@]}" >/dev/null
+cmake --build "$root/build/$flavour" -j "$(nproc)" "$@"

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# The whole test suite: native tests, the same under ASan+UBSan, the Windows
+# builds (64- and 32-bit) and the Windows tests under Wine.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+
+jobs=$(nproc)
+"$root/scripts/build.sh" native
+(cd "$root/build/native" && ctest --output-on-failure -j "$jobs")
+
+"$root/scripts/build.sh" asan
+(cd "$root/build/asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --output-on-failure -j "$jobs")
+
+"$root/scripts/build.sh" win64
+"$root/scripts/build.sh" win32
+"$root/scripts/wine_tests.sh" "$root/build/win64"
