@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "common/context.h"
+
+namespace tidemark {
+
+// The text up to its first NUL, trimmed of surrounding blanks.
+std::string TrimAtNull(const std::string& text);
+
+// The Windows directory as the platform delivers it.
+std::string GetWindowsDir(Environment& environment);
+
+// Sets context.EdgePath: the Windows drive letter followed by Edge's fixed
+// place under "Program Files (x86)".
+void GetEdgePath(Context& context);
+
+}  // namespace tidemark
