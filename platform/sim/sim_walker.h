@@ -1,0 +1,29 @@
+#pragma once
+
+#include "sim/desktop.h"
+#include "sim/sim_hresults.h"
+
+namespace tidemark::sim {
+
+// The control-view walker: every node of the simulated desktop is a control.
+class WalkerProxy : public uia::TreeWalker {
+public:
+    explicit WalkerProxy(Desktop& desktop);
+
+    uia::Ref<uia::Element> GetParentElement(const uia::Ref<uia::Element>& element) override;
+    uia::Ref<uia::Element> GetPreviousSiblingElement(const uia::Ref<uia::Element>& element) override;
+    uia::Ref<uia::Element> GetNextSiblingElement(const uia::Ref<uia::Element>& element) override;
+    uia::Ref<uia::Element> GetFirstChildElement(const uia::Ref<uia::Element>& element) override;
+    uia::Ref<uia::Element> GetLastChildElement(const uia::Ref<uia::Element>& element) override;
+
+private:
+    // The node of `element` after entering the call on it.
+    NodePtr Enter(Call call, const uia::Ref<uia::Element>& element);
+    // The present sibling `offset` places away (-1 previous, +1 next).
+    uia::Ref<uia::Element> Sibling(Call call, const uia::Ref<uia::Element>& element, int offset);
+
+    Desktop& desktop_;
+    LiveToken token_;
+};
+
+}  // namespace tidemark::sim

@@ -1,0 +1,11 @@
+#include "sim/sim_window_order.h"
+
+namespace tidemark::sim {
+
+void SimWindowOrder::SetWindowPos(std::intptr_t insertAfter, std::uint32_t flags) {
+    windowPosCalls_.push_back({insertAfter, flags});
+    if (insertAfter == kTopmost) topmost_ = true;
+    if (insertAfter == kNotTopmost) topmost_ = false;
+}
+
+}  // namespace tidemark::sim
