@@ -1,0 +1,39 @@
+#pragma once
+
+// The first step of every element action: the element itself (ScopeSelf)
+// or the one found under the parent.
+
+#include <string>
+
+#include "common/context.h"
+
+namespace tidemark::uia {
+
+struct Criteria {
+    const std::string& name;
+    ControlType controlType;
+    const std::string& localizedControlType;
+    const std::string& automationId;
+    const std::string& className;
+};
+
+// With ScopeSelf the element must answer within 1000 ms; otherwise the
+// parent must, and the target is searched for under it (1000 ms) into `element`.
+bool ObtainTarget(Context& context, Ref<Element>& element, const Criteria& criteria, TreeScope scope,
+                  Ref<Element>& parent);
+
+// The element's pattern of type P, obtained through GetElementPattern; empty when none.
+template <class P>
+Ref<P> FetchPattern(Context& context, Ref<Element>& element, PropertyId availability, PatternId id);
+
+}  // namespace tidemark::uia
+
+#include "uia/patterns.h"
+
+template <class P>
+tidemark::uia::Ref<P> tidemark::uia::FetchPattern(Context& context, Ref<Element>& element, PropertyId availability,
+                                                  PatternId id) {
+    Ref<Pattern> pattern;
+    if (!GetElementPattern(context, element, pattern, availability, id, true)) return nullptr;
+    return std::dynamic_pointer_cast<P>(pattern);
+}
