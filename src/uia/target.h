@@ -1,11 +1,12 @@
 #pragma once
 
 // The first step of every element action: the element itself (ScopeSelf)
-// or the one found under the parent.
+// or the one found under the parent; then the pattern that carries the action.
 
 #include <string>
 
 #include "common/context.h"
+#include "uia/patterns.h"
 
 namespace tidemark::uia {
 
@@ -22,18 +23,13 @@ struct Criteria {
 bool ObtainTarget(Context& context, Ref<Element>& element, const Criteria& criteria, TreeScope scope,
                   Ref<Element>& parent);
 
-// The element's pattern of type P, obtained through GetElementPattern; empty when none.
+// The element's pattern of type P through GetElementPattern (waiting for the
+// enabled state); empty when it is not obtained.
 template <class P>
-Ref<P> FetchPattern(Context& context, Ref<Element>& element, PropertyId availability, PatternId id);
-
-}  // namespace tidemark::uia
-
-#include "uia/patterns.h"
-
-template <class P>
-tidemark::uia::Ref<P> tidemark::uia::FetchPattern(Context& context, Ref<Element>& element, PropertyId availability,
-                                                  PatternId id) {
+Ref<P> FetchPattern(Context& context, Ref<Element>& element, PropertyId availability, PatternId id) {
     Ref<Pattern> pattern;
     if (!GetElementPattern(context, element, pattern, availability, id, true)) return nullptr;
     return std::dynamic_pointer_cast<P>(pattern);
 }
+
+}  // namespace tidemark::uia

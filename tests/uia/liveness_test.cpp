@@ -27,6 +27,13 @@ TEST_F(Liveness, TellsAnsweringSlowAndDeadElementsApart) {
     EXPECT_FALSE(IsElementAlive(context, ok, 1000));
     EXPECT_NEAR(Now() - start, 1000, 11);
 
+    // A message handler that drops the caller's reference mid-wait: the check goes on with the element it was given.
+    w.ok->StopAnswering(kElementNotAvailable, 100);
+    const auto hook = sim.pump.OnEachPass([&] { ok.reset(); });
+    EXPECT_TRUE(IsElementAlive(context, ok, 1000));
+    EXPECT_FALSE(ok);
+    sim.pump.Remove(hook);
+
     start = Now();
     w.cancel->Remove();
     Ref<Element> cancel = ElementOf(w.cancel);

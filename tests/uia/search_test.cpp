@@ -9,6 +9,9 @@ using namespace uia;
 
 class Search : public SimTest {
 protected:
+    static bool FindByNameIn(Context& in, Ref<Element>& found, Ref<Element>& parent) {
+        return WaitFindElement(in, found, "OK", 0, "", "", "", scope::Subtree, parent, 100, false);
+    }
     bool FindByName(Ref<Element>& found, const std::string& name, Ref<Element>& parent, double timeoutMs,
                     bool checkParent = false) {
         return WaitFindElement(context, found, name, 0, "", "", "", scope::Subtree, parent, timeoutMs, checkParent);
@@ -100,6 +103,10 @@ TEST_F(Search, ErrorsOutsideTheRecordedSearchPropagate) {
     Ref<ElementArray> all;
     desktop.Fail(sim::Call::CreateTrueCondition, kEFail, 1);
     EXPECT_THROW(WaitFindElements(context, all, "", 0, "", "", "", scope::Children, window, 10), PlatformError);
+
+    // Before start-up has made the automation object there is nothing to build a condition with.
+    Context unstarted(sim.platform());
+    EXPECT_THROW(FindByNameIn(unstarted, found, window), PlatformError);
 }
 
 TEST_F(Search, FindsAllMatchesOrAnEmptyArrayAndSkipsADeadParent) {
