@@ -1,9 +1,10 @@
 #pragma once
 
 // Just enough of a Platform for the file checks, the special folders and the
-// result file: the sim file system and folders, a settable clock, and message
-// boxes and window moves recorded in one log so their order shows. Meant to
-// give way to SimPlatform once it exists.
+// result file: a settable clock, a user's name, and message boxes and window
+// moves recorded in one log so their order shows, over any file system and
+// special folders (the sim ones in FilesTestPlatform). Meant to give way to
+// SimPlatform once it exists.
 
 #include <array>
 #include <cstdio>
@@ -17,13 +18,14 @@
 
 namespace tidemark::test_support {
 
-class FilesTestPlatform {
+class FakeServices {
 public:
-    FilesTestPlatform() { environment_.variables["USERNAME"] = "user"; }
+    FakeServices() { environment_.variables["USERNAME"] = "user"; }
 
-    Platform& platform() { return platform_; }
-    sim::SimFileSystem& files() { return files_; }
-    sim::SimSpecialFolders& folders() { return folders_; }
+    Platform Bind(FileSystem& files, SpecialFolders& folders) {
+        return {clock_,  sleeper_, pump_,         keyboard_, settings_,   instanceLock_, boxes_, processes_,
+                order_, beeper_,  environment_, locale_,   automation_, files,         folders};
+    }
     void SetVariable(const std::string& name, const std::string& value) { environment_.variables[name] = value; }
     void SetNow(const LocalDateTime& now) { clock_.now = now; }
     // "front" for each BringFormToFront, "box:<title>|<text>" for each message.
@@ -120,10 +122,18 @@ private:
     Variables environment_;
     JapaneseDates locale_;
     NoAutomation automation_;
+};
+
+class FilesTestPlatform : public FakeServices {
+public:
+    Platform& platform() { return platform_; }
+    sim::SimFileSystem& files() { return files_; }
+    sim::SimSpecialFolders& folders() { return folders_; }
+
+private:
     sim::SimFileSystem files_;
     sim::SimSpecialFolders folders_;
-    Platform platform_{clock_,     sleeper_, pump_,    keyboard_, settings_,   instanceLock_, boxes_, processes_,
-                       order_,     beeper_,  environment_, locale_, automation_, files_,      folders_};
+    Platform platform_ = Bind(files_, folders_);
 };
 
 }  // namespace tidemark::test_support
