@@ -44,9 +44,7 @@ std::string SystemWide(QStandardPaths::StandardLocation location) {
     return all.size() > 1 ? all.last().toStdString() : std::string();
 }
 
-std::string WithSub(const std::string& folder, const char* sub) {
-    return folder.empty() ? folder : folder + "/" + sub;
-}
+std::string WithSub(const std::string& folder, const char* sub) { return folder.empty() ? folder : folder + "/" + sub; }
 
 std::string PathOf(Place place) {
     using QSP = QStandardPaths;
@@ -76,11 +74,16 @@ std::string PathOf(Place place) {
 
 const std::map<std::string, Place>& ScriptHostPlaces() {
     static const std::map<std::string, Place> places = {
-        {"mydocuments", Place::Documents},        {"desktop", Place::Desktop},
-        {"programs", Place::Applications},        {"startmenu", Place::Applications},
-        {"startup", Place::Autostart},            {"fonts", Place::Fonts},
-        {"templates", Place::Templates},          {"appdata", Place::Config},
-        {"allusersprograms", Place::SystemApplications}, {"allusersstartmenu", Place::SystemApplications},
+        {"mydocuments", Place::Documents},
+        {"desktop", Place::Desktop},
+        {"programs", Place::Applications},
+        {"startmenu", Place::Applications},
+        {"startup", Place::Autostart},
+        {"fonts", Place::Fonts},
+        {"templates", Place::Templates},
+        {"appdata", Place::Config},
+        {"allusersprograms", Place::SystemApplications},
+        {"allusersstartmenu", Place::SystemApplications},
         {"allusersstartup", Place::SystemAutostart},
     };
     return places;
@@ -88,12 +91,24 @@ const std::map<std::string, Place>& ScriptHostPlaces() {
 
 const std::map<int, Place>& ShellPlaces() {
     static const std::map<int, Place> places = {
-        {2, Place::Applications},        {5, Place::Documents},           {7, Place::Autostart},
-        {11, Place::Applications},       {13, Place::Music},              {14, Place::Videos},
-        {16, Place::Desktop},            {20, Place::Fonts},              {21, Place::Templates},
-        {22, Place::SystemApplications}, {23, Place::SystemApplications}, {24, Place::SystemAutostart},
-        {26, Place::Config},             {28, Place::Data},               {32, Place::Cache},
-        {35, Place::SystemData},         {39, Place::Pictures},           {40, Place::Home},
+        {2, Place::Applications},
+        {5, Place::Documents},
+        {7, Place::Autostart},
+        {11, Place::Applications},
+        {13, Place::Music},
+        {14, Place::Videos},
+        {16, Place::Desktop},
+        {20, Place::Fonts},
+        {21, Place::Templates},
+        {22, Place::SystemApplications},
+        {23, Place::SystemApplications},
+        {24, Place::SystemAutostart},
+        {26, Place::Config},
+        {28, Place::Data},
+        {32, Place::Cache},
+        {35, Place::SystemData},
+        {39, Place::Pictures},
+        {40, Place::Home},
         {46, Place::PublicShare},
     };
     return places;

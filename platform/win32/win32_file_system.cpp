@@ -133,8 +133,10 @@ void Win32FileSystem::Append(const std::string& path, const std::string& text) {
     while (written < bytes.size()) {
         DWORD count = 0;
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1u << 20));
-        if (!WriteFile(file.get(), bytes.data() + written, chunk, &count, nullptr)) ThrowLastError("cannot write " + path);
-        if (count == 0) throw PlatformError(static_cast<HResult>(HRESULT_FROM_WIN32(ERROR_WRITE_FAULT)), "cannot write " + path);
+        if (!WriteFile(file.get(), bytes.data() + written, chunk, &count, nullptr))
+            ThrowLastError("cannot write " + path);
+        if (count == 0)
+            throw PlatformError(static_cast<HResult>(HRESULT_FROM_WIN32(ERROR_WRITE_FAULT)), "cannot write " + path);
         written += count;
     }
     if (!file.Close()) ThrowLastError("cannot close " + path);

@@ -15,7 +15,8 @@ char LowerLetter(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - '
 
 std::string AnswerWindowsDrive(Platform& platform, char letter) {
     for (const Drive& drive : platform.files.Drives())
-        if (IsDriveLetterRoot(drive.root) && LowerLetter(drive.root[0]) == LowerLetter(letter)) return drive.ready ? "OK" : "Error";
+        if (IsDriveLetterRoot(drive.root) && LowerLetter(drive.root[0]) == LowerLetter(letter))
+            return drive.ready ? "OK" : "Error";
     return "Error";
 }
 

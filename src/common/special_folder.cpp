@@ -35,8 +35,7 @@ std::string ResolveText(Platform& platform, const std::string& key) {
     if (!route) return Refuse(platform, cleaned);
     SpecialFolders& folders = platform.specialFolders;
     switch (route->through) {
-        case FolderRoute::Through::ScriptHost:
-            return folders.ScriptHostFolder(cleaned);
+        case FolderRoute::Through::ScriptHost: return folders.ScriptHostFolder(cleaned);
         case FolderRoute::Through::ShellNumber:
             return Required(folders.ShellFolder(route->number), "number " + std::to_string(route->number));
         case FolderRoute::Through::ShellPath:

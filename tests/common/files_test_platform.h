@@ -6,7 +6,6 @@
 // special folders (the sim ones in FilesTestPlatform). Meant to give way to
 // SimPlatform once it exists.
 
-#include <array>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -18,16 +17,26 @@
 
 namespace tidemark::test_support {
 
-class FakeServices {
+class FakeServices : Clock,
+                     Sleeper,
+                     MessagePump,
+                     Keyboard,
+                     SettingsStore,
+                     InstanceLock,
+                     MessageBoxes,
+                     ProcessStarter,
+                     WindowOrder,
+                     Beeper,
+                     Environment,
+                     Locale,
+                     AutomationFactory {
 public:
-    FakeServices() { environment_.variables["USERNAME"] = "user"; }
-
     Platform Bind(FileSystem& files, SpecialFolders& folders) {
-        return {clock_,  sleeper_, pump_,         keyboard_, settings_,   instanceLock_, boxes_, processes_,
-                order_, beeper_,  environment_, locale_,   automation_, files,         folders};
+        return {*this, *this, *this, *this, *this, *this, *this,  *this,
+                *this, *this, *this, *this, *this, files, folders};
     }
-    void SetVariable(const std::string& name, const std::string& value) { environment_.variables[name] = value; }
-    void SetNow(const LocalDateTime& now) { clock_.now = now; }
+    void SetVariable(const std::string& name, const std::string& value) { variables_[name] = value; }
+    void SetNow(const LocalDateTime& now) { now_ = now; }
     // "front" for each BringFormToFront, "box:<title>|<text>" for each message.
     const std::vector<std::string>& log() const { return log_; }
     std::vector<std::string> Messages() const {
@@ -38,90 +47,42 @@ public:
     }
 
 private:
-    struct FixedClock : Clock {
-        LocalDateTime now{2024, 1, 5, 9 * 3600 + 3 * 60 + 7.25};
-        LocalDateTime Now() override { return now; }
-    };
-    struct NoSleep : Sleeper {
-        void Sleep(int) override {}
-    };
-    struct NoMessages : MessagePump {
-        void DoEvents() override {}
-    };
-    struct NoKeys : Keyboard {
-        std::array<std::uint8_t, 256> GetKeyboardState() override { return {}; }
-        void KeyEvent(std::uint8_t, bool) override {}
-    };
-    struct NoSettings : SettingsStore {
-        std::optional<std::string> Get(const std::string&, const std::string&, const std::string&) override {
-            return std::nullopt;
-        }
-        void Set(const std::string&, const std::string&, const std::string&, const std::string&) override {}
-    };
-    struct FreeLock : InstanceLock {
-        bool TryAcquire() override { return true; }
-    };
-    struct RecordedBoxes : MessageBoxes {
-        explicit RecordedBoxes(std::vector<std::string>& into) : log(into) {}
-        MessageAnswer Show(const std::string& text, const std::string& title, MessageButtons buttons,
-                           MessageIcon icon) override {
-            const bool plainOk = buttons == MessageButtons::Ok && icon == MessageIcon::None;
-            log.push_back("box:" + title + "|" + text + (plainOk ? "" : " [buttons or icon]"));
-            return MessageAnswer::Ok;
-        }
-        std::vector<std::string>& log;
-    };
-    struct NoProcesses : ProcessStarter {
-        void Start(const std::string&) override {}
-    };
-    struct RecordedOrder : WindowOrder {
-        explicit RecordedOrder(std::vector<std::string>& into) : log(into) {}
-        void ActivateByTitle(const std::string&) override { log.push_back("front"); }
-        void SetWindowPos(std::intptr_t, std::uint32_t) override {}
-        std::vector<std::string>& log;
-    };
-    struct Silent : Beeper {
-        void Beep() override {}
-    };
-    struct Variables : Environment {
-        std::map<std::string, std::string> variables;
-        std::string Variable(const std::string& name) override { return variables[name]; }
-        std::string WindowsDirectoryBuffer() override { return "C:\\Windows"; }
-    };
-    struct JapaneseDates : Locale {
-        std::string DecimalSeparator() override { return "."; }
-        std::string GroupSeparator() override { return ","; }
-        std::string FormatGeneralDate(const LocalDateTime& when) override {
-            char text[40];
-            const int seconds = static_cast<int>(when.secondsSinceMidnight);
-            if (seconds == 0) {
-                std::snprintf(text, sizeof text, "%04d/%02d/%02d", when.year, when.month, when.day);
-            } else {
-                std::snprintf(text, sizeof text, "%04d/%02d/%02d %d:%02d:%02d", when.year, when.month, when.day,
-                              seconds / 3600, seconds / 60 % 60, seconds % 60);
-            }
-            return text;
-        }
-    };
-    struct NoAutomation : AutomationFactory {
-        uia::Ref<uia::Automation> CreateAutomation() override { throw PlatformError(kClassNotRegistered); }
-        uia::WindowHandle GetDesktopWindow() override { return 0; }
-    };
+    LocalDateTime Now() override { return now_; }
+    void Sleep(int) override {}
+    void DoEvents() override {}
+    std::array<std::uint8_t, 256> GetKeyboardState() override { return {}; }
+    void KeyEvent(std::uint8_t, bool) override {}
+    std::optional<std::string> Get(const std::string&, const std::string&, const std::string&) override { return {}; }
+    void Set(const std::string&, const std::string&, const std::string&, const std::string&) override {}
+    bool TryAcquire() override { return true; }
+    MessageAnswer Show(const std::string& text, const std::string& title, MessageButtons buttons,
+                       MessageIcon icon) override {
+        const bool plainOk = buttons == MessageButtons::Ok && icon == MessageIcon::None;
+        log_.push_back("box:" + title + "|" + text + (plainOk ? "" : " [buttons or icon]"));
+        return MessageAnswer::Ok;
+    }
+    void Start(const std::string&) override {}
+    void ActivateByTitle(const std::string&) override { log_.push_back("front"); }
+    void SetWindowPos(std::intptr_t, std::uint32_t) override {}
+    void Beep() override {}
+    std::string Variable(const std::string& name) override { return variables_[name]; }
+    std::string WindowsDirectoryBuffer() override { return "C:\\Windows"; }
+    std::string DecimalSeparator() override { return "."; }
+    std::string GroupSeparator() override { return ","; }
+    // The Japanese general form: 2024/01/05 9:03:07, the date alone at midnight.
+    std::string FormatGeneralDate(const LocalDateTime& when) override {
+        char text[40];
+        const int s = static_cast<int>(when.secondsSinceMidnight);
+        const int length = std::snprintf(text, sizeof text, "%04d/%02d/%02d %d:%02d:%02d", when.year, when.month,
+                                         when.day, s / 3600, s / 60 % 60, s % 60);
+        return std::string(text, s == 0 ? 10 : static_cast<std::size_t>(length));
+    }
+    uia::Ref<uia::Automation> CreateAutomation() override { throw PlatformError(kClassNotRegistered); }
+    uia::WindowHandle GetDesktopWindow() override { return 0; }
 
+    LocalDateTime now_{2024, 1, 5, 9 * 3600 + 3 * 60 + 7.25};
+    std::map<std::string, std::string> variables_{{"USERNAME", "user"}};
     std::vector<std::string> log_;
-    FixedClock clock_;
-    NoSleep sleeper_;
-    NoMessages pump_;
-    NoKeys keyboard_;
-    NoSettings settings_;
-    FreeLock instanceLock_;
-    RecordedBoxes boxes_{log_};
-    NoProcesses processes_;
-    RecordedOrder order_{log_};
-    Silent beeper_;
-    Variables environment_;
-    JapaneseDates locale_;
-    NoAutomation automation_;
 };
 
 class FilesTestPlatform : public FakeServices {

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <optional>
 
 #include "common/files_test_platform.h"
 #include "common/special_folder.h"
@@ -15,46 +13,20 @@
 namespace tidemark {
 namespace {
 
-using test_support::ReadBytes;
-using test_support::TestFolder;
-using test_support::WriteBytes;
-
-// Sets an environment variable for the life of the object.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedVariable() {
-        if (old_) ::setenv(name_, old_->c_str(), 1); else ::unsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
-
-// A user "taro" whose XDG user folders have German names.
+// XDG user folders with German names, in a configuration folder of our own.
 class LinuxFolders : public ::testing::Test {
 protected:
     LinuxFolders() {
-        std::filesystem::create_directories(config);
-        for (const char* sub : {"Dokumente", "Schreibtisch", "Musik", "Downloads"})
-            std::filesystem::create_directories(home + "/" + sub);
-        WriteBytes(config + "/user-dirs.dirs",
-                   "# written by xdg-user-dirs-update\n"
-                   "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n"
-                   "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n"
-                   "XDG_MUSIC_DIR=\"$HOME/Musik\"\n"
-                   "XDG_DOWNLOAD_DIR=\"$HOME/Downloads\"\n");
+        for (const char* sub : {"/config", "/Dokumente", "/Schreibtisch", "/Downloads"})
+            std::filesystem::create_directories(root.path() + sub);
+        test_support::WriteBytes(root / "config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"" + root / "Dokumente\"\n" +
+                                                                     "XDG_DESKTOP_DIR=\"" + root / "Schreibtisch\"\n" +
+                                                                     "XDG_DOWNLOAD_DIR=\"" + root / "Downloads\"\n");
+        ::setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
     }
+    ~LinuxFolders() override { ::unsetenv("XDG_CONFIG_HOME"); }
 
-    TestFolder root;
-    std::string home = root / "taro";
-    std::string config = home + "/.config";
-    ScopedVariable homeVariable{"HOME", home};
-    ScopedVariable configVariable{"XDG_CONFIG_HOME", config};
+    test_support::TestFolder root;
     test_support::FakeServices services;
     qt::LinuxFileSystem files;
     qt::LinuxSpecialFolders folders;
@@ -62,44 +34,40 @@ protected:
 };
 
 TEST_F(LinuxFolders, KeysWithALinuxCounterpartFindTheXdgFolders) {
-    EXPECT_EQ(folders.ScriptHostFolder("MyDocuments"), home + "/Dokumente");
-    EXPECT_EQ(folders.ShellFolder(5), home + "/Dokumente");
-    EXPECT_EQ(folders.ScriptHostFolder("DESKTOP"), home + "/Schreibtisch");
-    EXPECT_EQ(folders.ShellFolder(16), home + "/Schreibtisch");
-    EXPECT_EQ(folders.ShellFolder(13), home + "/Musik");
+    ASSERT_NE(std::getenv("HOME"), nullptr);
+    const std::string home = std::getenv("HOME");
     EXPECT_EQ(folders.ShellFolder(40), home);
-    EXPECT_EQ(folders.ShellFolder(7), config + "/autostart");
-    EXPECT_EQ(folders.ShellPathFolder("shell:Downloads"), home + "/Downloads");
-    EXPECT_EQ(folders.ShellPathFolder("shell:UserProfiles"), root.path());
-
+    EXPECT_EQ(folders.ShellPathFolder("shell:UserProfiles"), std::filesystem::path(home).parent_path().string());
+    EXPECT_EQ(folders.ShellFolder(7), root / "config/autostart");
     EXPECT_EQ(folders.ScriptHostFolder("favorites"), "");
-    EXPECT_EQ(folders.ShellFolder(36), std::nullopt);
     EXPECT_EQ(folders.ShellPathFolder("shell:CommonDownloads"), std::nullopt);
 
-    EXPECT_EQ(GetSpecialFolder(platform, "mydocuments"), home + "/Dokumente");
-    EXPECT_EQ(GetSpecialFolder(platform, "ダウンロード"), home + "/Downloads");
-    EXPECT_EQ(GetSpecialFolder(platform, "アドレス:" + home + "/Musik "), home + "/Musik");
+    EXPECT_EQ(GetSpecialFolder(platform, "MyDocuments"), root / "Dokumente");
+    EXPECT_EQ(GetSpecialFolder(platform, "デスクトップ"), root / "Schreibtisch");
+    EXPECT_EQ(GetSpecialFolder(platform, "ダウンロード"), root / "Downloads");
+    EXPECT_EQ(GetSpecialFolder(platform, "アドレス:" + root / "Schreibtisch "), root / "Schreibtisch");
     EXPECT_THROW(GetSpecialFolder(platform, "windows"), PlatformError);
     EXPECT_EQ(GetSpecialFolder(platform, std::int16_t{36}), "Error");
-    EXPECT_EQ(services.Messages(), (std::vector<std::string>{"Tidemark|特殊フォルダの取得できませんでした。  FolderKey: 36"}));
+    EXPECT_EQ(services.Messages(),
+              (std::vector<std::string>{"Tidemark|特殊フォルダの取得できませんでした。  FolderKey: 36"}));
 }
 
 TEST_F(LinuxFolders, TheResultFileGoesIntoTheXdgDocumentsFolder) {
     ResultPairs pairs;
     pairs.fill({"----", ""});
     pairs[0] = {"93", "Mbps"};
-    const std::string row = " ,2024/01/05 9:03:07,,93Mbps,----,----,----,----,----,----,----\r\n";
-    const std::string header =
-        " , , ,FAST,USEN,USEN,USEN,USEN ,SPEED,SPEED,SPEED\r\n"
-        " ,Time,Note,DL Speed,DL Speed,UL speed,PING,Jitter,DL Speed,UL speed,PING\r\n";
     for (int run = 0; run < 2; ++run) {
         ResultFile file(platform, "回線速度");
-        EXPECT_EQ(file.Path(), home + "/Dokumente/回線速度.csv");
+        EXPECT_EQ(file.Path(), root / "Dokumente/回線速度.csv");
         EXPECT_EQ(file.WriteHeaderIfNew(), run == 0);
         EXPECT_FALSE(file.InUse());
         file.AppendRow("", pairs);
     }
-    EXPECT_EQ(ReadBytes(home + "/Dokumente/回線速度.csv"), header + row + row);
+    const std::string row = " ,2024/01/05 9:03:07,,93Mbps,----,----,----,----,----,----,----\r\n";
+    EXPECT_EQ(test_support::ReadBytes(root / "Dokumente/回線速度.csv"),
+              " , , ,FAST,USEN,USEN,USEN,USEN ,SPEED,SPEED,SPEED\r\n"
+              " ,Time,Note,DL Speed,DL Speed,UL speed,PING,Jitter,DL Speed,UL speed,PING\r\n" +
+                  row + row);
 }
 
 }  // namespace

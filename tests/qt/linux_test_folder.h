@@ -14,16 +14,11 @@ namespace tidemark::test_support {
 
 class TestFolder {
 public:
-    TestFolder() {
+    TestFolder() : path_(std::string(TIDEMARK_TEST_OUTPUT_DIR) + "/files-XXXXXX") {
         std::filesystem::create_directories(TIDEMARK_TEST_OUTPUT_DIR);
-        std::string pattern = std::string(TIDEMARK_TEST_OUTPUT_DIR) + "/files-XXXXXX";
-        if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
-        path_ = pattern;
+        if (::mkdtemp(path_.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
     }
     ~TestFolder() { std::filesystem::remove_all(path_); }
-    TestFolder(const TestFolder&) = delete;
-    TestFolder& operator=(const TestFolder&) = delete;
-
     const std::string& path() const { return path_; }
     std::string operator/(const std::string& name) const { return path_ + "/" + name; }
 
