@@ -2,9 +2,11 @@
 
 namespace tidemark::sim {
 
-SimPlatform::SimPlatform()
-    : platform_{clock,          clock,       pump,        keyboard,    settings,
-                instanceLock,   messageBoxes, processStarter, windowOrder, beeper,
-                environment,    locale,      automationFactory, files, specialFolders} {}
+SimPlatform::SimPlatform() : platform_(PlatformWith(files, specialFolders)) {}
+
+Platform SimPlatform::PlatformWith(FileSystem& otherFiles, SpecialFolders& otherFolders) {
+    return {clock,       clock,  pump,        keyboard,          settings,   instanceLock, messageBoxes, processStarter,
+            windowOrder, beeper, environment, locale, automationFactory, otherFiles, otherFolders};
+}
 
 }  // namespace tidemark::sim

@@ -29,6 +29,8 @@ public:
     SimPlatform& operator=(const SimPlatform&) = delete;
 
     Platform& platform() { return platform_; }
+    // The same services over another file system and special folders (the real ones, say).
+    Platform PlatformWith(FileSystem& otherFiles, SpecialFolders& otherFolders);
 
     VirtualClock clock;
     SimMessagePump pump;

@@ -1,100 +1,54 @@
 #pragma once
 
-// Just enough of a Platform for the file checks, the special folders and the
-// result file: a settable clock, a user's name, and message boxes and window
-// moves recorded in one log so their order shows, over any file system and
-// special folders (the sim ones in FilesTestPlatform). Meant to give way to
-// SimPlatform once it exists.
+// The simulated platform as the file checks, special folders and result file
+// tests see it: a user "user", a clock at 2024/01/05 9:03:07.25, and a log of
+// BringFormToFront ("front") and message boxes ("box:<title>|<text>") in the
+// order they happened.
 
-#include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
-#include "common/platform.h"
-#include "sim/sim_file_system.h"
-#include "sim/sim_special_folders.h"
+#include "sim/sim_platform.h"
 
 namespace tidemark::test_support {
 
-class FakeServices : Clock,
-                     Sleeper,
-                     MessagePump,
-                     Keyboard,
-                     SettingsStore,
-                     InstanceLock,
-                     MessageBoxes,
-                     ProcessStarter,
-                     WindowOrder,
-                     Beeper,
-                     Environment,
-                     Locale,
-                     AutomationFactory {
+class FilesTestPlatform {
 public:
-    Platform Bind(FileSystem& files, SpecialFolders& folders) {
-        return {*this, *this, *this, *this, *this, *this, *this,  *this,
-                *this, *this, *this, *this, *this, files, folders};
+    FilesTestPlatform() {
+        sim_.environment.SetVariable("USERNAME", "user");
+        SetNow({2024, 1, 5, 9 * 3600 + 3 * 60 + 7.25});
+        sim_.messageBoxes.onShow = [this](const sim::ShownMessage& shown) {
+            CatchUpWithWindowMoves();
+            const bool plainOk = shown.buttons == MessageButtons::Ok && shown.icon == MessageIcon::None;
+            log_.push_back("box:" + shown.title + "|" + shown.text + (plainOk ? "" : " [buttons or icon]"));
+        };
     }
-    void SetVariable(const std::string& name, const std::string& value) { variables_[name] = value; }
-    void SetNow(const LocalDateTime& now) { now_ = now; }
-    // "front" for each BringFormToFront, "box:<title>|<text>" for each message.
-    const std::vector<std::string>& log() const { return log_; }
-    std::vector<std::string> Messages() const {
+
+    Platform& platform() { return sim_.platform(); }
+    sim::SimFileSystem& files() { return sim_.files; }
+    sim::SimSpecialFolders& folders() { return sim_.specialFolders; }
+    void SetVariable(const std::string& name, const std::string& value) { sim_.environment.SetVariable(name, value); }
+    void SetNow(const LocalDateTime& now) { sim_.clock.Set(now); }
+
+    const std::vector<std::string>& log() {
+        CatchUpWithWindowMoves();
+        return log_;
+    }
+    std::vector<std::string> Messages() {
         std::vector<std::string> messages;
-        for (const auto& entry : log_)
+        for (const auto& entry : log())
             if (entry.rfind("box:", 0) == 0) messages.push_back(entry.substr(4));
         return messages;
     }
 
 private:
-    LocalDateTime Now() override { return now_; }
-    void Sleep(int) override {}
-    void DoEvents() override {}
-    std::array<std::uint8_t, 256> GetKeyboardState() override { return {}; }
-    void KeyEvent(std::uint8_t, bool) override {}
-    std::optional<std::string> Get(const std::string&, const std::string&, const std::string&) override { return {}; }
-    void Set(const std::string&, const std::string&, const std::string&, const std::string&) override {}
-    bool TryAcquire() override { return true; }
-    MessageAnswer Show(const std::string& text, const std::string& title, MessageButtons buttons,
-                       MessageIcon icon) override {
-        const bool plainOk = buttons == MessageButtons::Ok && icon == MessageIcon::None;
-        log_.push_back("box:" + title + "|" + text + (plainOk ? "" : " [buttons or icon]"));
-        return MessageAnswer::Ok;
+    void CatchUpWithWindowMoves() {
+        for (; fronts_ < sim_.windowOrder.activatedTitles().size(); ++fronts_) log_.push_back("front");
     }
-    void Start(const std::string&) override {}
-    void ActivateByTitle(const std::string&) override { log_.push_back("front"); }
-    void SetWindowPos(std::intptr_t, std::uint32_t) override {}
-    void Beep() override {}
-    std::string Variable(const std::string& name) override { return variables_[name]; }
-    std::string WindowsDirectoryBuffer() override { return "C:\\Windows"; }
-    std::string DecimalSeparator() override { return "."; }
-    std::string GroupSeparator() override { return ","; }
-    // The Japanese general form: 2024/01/05 9:03:07, the date alone at midnight.
-    std::string FormatGeneralDate(const LocalDateTime& when) override {
-        char text[40];
-        const int s = static_cast<int>(when.secondsSinceMidnight);
-        const int length = std::snprintf(text, sizeof text, "%04d/%02d/%02d %d:%02d:%02d", when.year, when.month,
-                                         when.day, s / 3600, s / 60 % 60, s % 60);
-        return std::string(text, s == 0 ? 10 : static_cast<std::size_t>(length));
-    }
-    uia::Ref<uia::Automation> CreateAutomation() override { throw PlatformError(kClassNotRegistered); }
-    uia::WindowHandle GetDesktopWindow() override { return 0; }
 
-    LocalDateTime now_{2024, 1, 5, 9 * 3600 + 3 * 60 + 7.25};
-    std::map<std::string, std::string> variables_{{"USERNAME", "user"}};
+    sim::SimPlatform sim_;
     std::vector<std::string> log_;
-};
-
-class FilesTestPlatform : public FakeServices {
-public:
-    Platform& platform() { return platform_; }
-    sim::SimFileSystem& files() { return files_; }
-    sim::SimSpecialFolders& folders() { return folders_; }
-
-private:
-    sim::SimFileSystem files_;
-    sim::SimSpecialFolders folders_;
-    Platform platform_ = Bind(files_, folders_);
+    std::size_t fronts_ = 0;
 };
 
 }  // namespace tidemark::test_support

@@ -12,7 +12,7 @@
 #include "common/drive_check.h"
 #include "common/file_checks.h"
 #include "common/file_in_use.h"
-#include "common/files_test_platform.h"
+#include "sim/sim_platform.h"
 #include "qt/linux_file_in_use.h"
 #include "qt/linux_special_folders.h"
 #include "qt/linux_test_folder.h"
@@ -68,10 +68,10 @@ private:
 
 class LinuxFiles : public ::testing::Test {
 protected:
-    test_support::FakeServices services;
+    sim::SimPlatform sim;
     qt::LinuxFileSystem files;
     qt::LinuxSpecialFolders folders;
-    Platform platform = services.Bind(files, folders);
+    Platform platform = sim.PlatformWith(files, folders);
     test_support::TestFolder folder;
 };
 

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "common/files_test_platform.h"
+#include "sim/sim_platform.h"
 #include "common/special_folder.h"
 #include "qt/linux_file_system.h"
 #include "qt/linux_test_folder.h"
@@ -23,14 +23,15 @@ protected:
                                                                      "XDG_DESKTOP_DIR=\"" + root / "Schreibtisch\"\n" +
                                                                      "XDG_DOWNLOAD_DIR=\"" + root / "Downloads\"\n");
         ::setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
+        sim.clock.Set({2024, 1, 5, 9 * 3600 + 3 * 60 + 7.25});
     }
     ~LinuxFolders() override { ::unsetenv("XDG_CONFIG_HOME"); }
 
     test_support::TestFolder root;
-    test_support::FakeServices services;
+    sim::SimPlatform sim;
     qt::LinuxFileSystem files;
     qt::LinuxSpecialFolders folders;
-    Platform platform = services.Bind(files, folders);
+    Platform platform = sim.PlatformWith(files, folders);
 };
 
 TEST_F(LinuxFolders, KeysWithALinuxCounterpartFindTheXdgFolders) {
@@ -48,8 +49,9 @@ TEST_F(LinuxFolders, KeysWithALinuxCounterpartFindTheXdgFolders) {
     EXPECT_EQ(GetSpecialFolder(platform, "アドレス:" + root / "Schreibtisch "), root / "Schreibtisch");
     EXPECT_THROW(GetSpecialFolder(platform, "windows"), PlatformError);
     EXPECT_EQ(GetSpecialFolder(platform, std::int16_t{36}), "Error");
-    EXPECT_EQ(services.Messages(),
-              (std::vector<std::string>{"Tidemark|特殊フォルダの取得できませんでした。  FolderKey: 36"}));
+    ASSERT_EQ(sim.messageBoxes.shown().size(), 1u);
+    EXPECT_EQ(sim.messageBoxes.shown()[0].title, "Tidemark");
+    EXPECT_EQ(sim.messageBoxes.shown()[0].text, "特殊フォルダの取得できませんでした。  FolderKey: 36");
 }
 
 TEST_F(LinuxFolders, TheResultFileGoesIntoTheXdgDocumentsFolder) {
