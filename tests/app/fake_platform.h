@@ -1,12 +1,11 @@
 #pragma once
 
-// Small stand-ins for the platform services the window uses, for tests of
-// Form1 until the simulated desktop's SimPlatform takes their place.
-// Header-only, so the Qt tests can use them too.
+// Small stand-ins for the platform services the window uses, until the
+// simulated desktop's SimPlatform takes their place. Header-only, so the Qt
+// tests use them too.
 
 #include <map>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "common/context.h"
@@ -16,82 +15,64 @@
 namespace tidemark::fake {
 
 // A virtual clock that moves only when something sleeps.
-class Clock : public tidemark::Clock, public tidemark::Sleeper {
-public:
+struct Clock : tidemark::Clock, Sleeper {
     LocalDateTime Now() override { return now; }
-    void Sleep(int milliseconds) override {
-        now.secondsSinceMidnight += milliseconds / 1000.0;
-        ++sleeps;
-    }
+    void Sleep(int milliseconds) override { now.secondsSinceMidnight += milliseconds / 1000.0; }
     LocalDateTime now{2024, 6, 1, 9 * 3600.0};
-    int sleeps = 0;
 };
 
-class Pump : public MessagePump {
-public:
-    void DoEvents() override { ++calls; }
-    int calls = 0;
+struct Pump : MessagePump {
+    void DoEvents() override {}
 };
 
-class Keyboard : public tidemark::Keyboard {
-public:
+struct Keyboard : tidemark::Keyboard {
     std::array<std::uint8_t, 256> GetKeyboardState() override {
         std::array<std::uint8_t, 256> state{};
-        if (ctrlHeld) state[0x11] = 0x81;
+        state[0x11] = ctrlHeld ? 0x81 : 0x00;
         return state;
     }
     void KeyEvent(std::uint8_t, bool) override {}
     bool ctrlHeld = false;
 };
 
-class Settings : public SettingsStore {
-public:
-    using Key = std::tuple<std::string, std::string, std::string>;
-    std::optional<std::string> Get(const std::string& application, const std::string& section,
-                                   const std::string& key) override {
+// Records the keys read and written; operator[] reaches the window's section.
+struct Settings : SettingsStore {
+    std::optional<std::string> Get(const std::string& app, const std::string& section, const std::string& key) override {
         reads.push_back(key);
-        const auto found = values.find({application, section, key});
-        if (found == values.end()) return std::nullopt;
-        return found->second;
+        const auto found = values.find(app + "/" + section + "/" + key);
+        return found == values.end() ? std::nullopt : std::optional(found->second);
     }
-    void Set(const std::string& application, const std::string& section, const std::string& key,
+    void Set(const std::string& app, const std::string& section, const std::string& key,
              const std::string& value) override {
         writes.push_back(key);
-        values[{application, section, key}] = value;
+        values[app + "/" + section + "/" + key] = value;
     }
-    // The value under "Tidemark" / "Setting", as the window keeps it.
-    std::string& operator[](const std::string& key) { return values[{"Tidemark", "Setting", key}]; }
-
-    std::map<Key, std::string> values;
-    std::vector<std::string> reads;
-    std::vector<std::string> writes;
+    std::string& operator[](const std::string& key) { return values["Tidemark/Setting/" + key]; }
+    std::map<std::string, std::string> values;
+    std::vector<std::string> reads, writes;
 };
 
-class Lock : public InstanceLock {
-public:
+struct Lock : InstanceLock {
     bool TryAcquire() override { return !heldByAnotherCopy; }
     bool heldByAnotherCopy = false;
 };
 
+struct WindowOrder : tidemark::WindowOrder {
+    void ActivateByTitle(const std::string& title) override { calls.push_back("activate " + title); }
+    void SetWindowPos(std::intptr_t insertAfter, std::uint32_t) override {
+        calls.push_back(insertAfter == -1 ? "topmost" : "not topmost");
+    }
+    std::vector<std::string> calls;
+};
+
 struct ShownMessage {
-    std::string text;
-    std::string title;
+    std::string text, title;
     MessageButtons buttons;
     MessageIcon icon;
-    int windowOrderCallsBefore;  // how many window-order calls came before it
+    std::vector<std::string> windowOrderBefore;  // what was done to the window before it
 };
 
-class WindowOrder : public tidemark::WindowOrder {
-public:
-    void ActivateByTitle(const std::string& title) override { activated.push_back(title); ++calls; }
-    void SetWindowPos(std::intptr_t insertAfter, std::uint32_t) override { positions.push_back(insertAfter); ++calls; }
-    std::vector<std::string> activated;
-    std::vector<std::intptr_t> positions;
-    int calls = 0;
-};
-
-class Messages : public MessageBoxes {
-public:
+struct Messages : MessageBoxes {
     explicit Messages(const WindowOrder& order) : order_(order) {}
     MessageAnswer Show(const std::string& text, const std::string& title, MessageButtons buttons,
                        MessageIcon icon) override {
@@ -104,40 +85,27 @@ private:
     const WindowOrder& order_;
 };
 
-class Processes : public ProcessStarter {
-public:
-    void Start(const std::string& commandLine) override { started.push_back(commandLine); }
-    std::vector<std::string> started;
+struct Processes : ProcessStarter {
+    void Start(const std::string&) override {}
 };
 
-class Beeper : public tidemark::Beeper {
-public:
-    void Beep() override { ++beeps; }
-    int beeps = 0;
+struct Beeper : tidemark::Beeper {
+    void Beep() override {}
 };
 
-class Environment : public tidemark::Environment {
-public:
+struct Environment : tidemark::Environment {
     std::string Variable(const std::string& name) override { return name == "USERNAME" ? "user" : ""; }
-    std::string WindowsDirectoryBuffer() override {
-        std::string buffer = "C:\\Windows";
-        buffer.resize(260, '\0');
-        return buffer;
-    }
+    std::string WindowsDirectoryBuffer() override { return std::string("C:\\Windows").append(250, '\0'); }
 };
 
-class Locale : public tidemark::Locale {
-public:
-    std::string DecimalSeparator() override { return decimal; }
-    std::string GroupSeparator() override { return group; }
+struct Locale : tidemark::Locale {
+    std::string DecimalSeparator() override { return "."; }
+    std::string GroupSeparator() override { return ","; }
     std::string FormatGeneralDate(const LocalDateTime&) override { return "2024/06/01 9:00:00"; }
-    std::string decimal = ".";
-    std::string group = ",";
 };
 
 // The least UI Automation that start-up accepts: a desktop element and a walker.
-class Element : public uia::Element {
-public:
+struct Element : uia::Element {
     uia::Ref<uia::Element> FindFirst(uia::TreeScope, const uia::Ref<uia::Condition>&) override { return {}; }
     uia::Ref<uia::ElementArray> FindAll(uia::TreeScope, const uia::Ref<uia::Condition>&) override {
         throw PlatformError(kENotImpl);
@@ -152,35 +120,26 @@ public:
     void SetFocus() override {}
 };
 
-class Walker : public uia::TreeWalker {
-public:
-    uia::Ref<uia::Element> GetParentElement(const uia::Ref<uia::Element>&) override { return {}; }
-    uia::Ref<uia::Element> GetPreviousSiblingElement(const uia::Ref<uia::Element>&) override { return {}; }
-    uia::Ref<uia::Element> GetNextSiblingElement(const uia::Ref<uia::Element>&) override { return {}; }
-    uia::Ref<uia::Element> GetFirstChildElement(const uia::Ref<uia::Element>&) override { return {}; }
-    uia::Ref<uia::Element> GetLastChildElement(const uia::Ref<uia::Element>&) override { return {}; }
+struct Walker : uia::TreeWalker {
+    using E = uia::Ref<uia::Element>;
+    E GetParentElement(const E&) override { return {}; }
+    E GetPreviousSiblingElement(const E&) override { return {}; }
+    E GetNextSiblingElement(const E&) override { return {}; }
+    E GetFirstChildElement(const E&) override { return {}; }
+    E GetLastChildElement(const E&) override { return {}; }
 };
 
-class Automation : public uia::Automation {
-public:
+struct Automation : uia::Automation {
+    using C = uia::Ref<uia::Condition>;
     uia::Ref<uia::Element> ElementFromHandle(uia::WindowHandle) override { return std::make_shared<Element>(); }
     uia::Ref<uia::TreeWalker> ControlViewWalker() override { return std::make_shared<Walker>(); }
-    uia::Ref<uia::Condition> CreatePropertyCondition(uia::PropertyId, const uia::PropertyValue&) override {
-        return std::make_shared<uia::Condition>();
-    }
-    uia::Ref<uia::Condition> CreatePropertyConditionEx(uia::PropertyId, const uia::PropertyValue&,
-                                                       std::int32_t) override {
-        return std::make_shared<uia::Condition>();
-    }
-    uia::Ref<uia::Condition> CreateAndCondition(const uia::Ref<uia::Condition>&,
-                                                const uia::Ref<uia::Condition>&) override {
-        return std::make_shared<uia::Condition>();
-    }
-    uia::Ref<uia::Condition> CreateTrueCondition() override { return std::make_shared<uia::Condition>(); }
+    C CreatePropertyCondition(uia::PropertyId, const uia::PropertyValue&) override { return {}; }
+    C CreatePropertyConditionEx(uia::PropertyId, const uia::PropertyValue&, std::int32_t) override { return {}; }
+    C CreateAndCondition(const C&, const C&) override { return {}; }
+    C CreateTrueCondition() override { return {}; }
 };
 
-class AutomationFactory : public tidemark::AutomationFactory {
-public:
+struct AutomationFactory : tidemark::AutomationFactory {
     uia::Ref<uia::Automation> CreateAutomation() override {
         ++creations;
         if (failure != kSOk) throw PlatformError(failure, "CoCreateInstance(CUIAutomation8)");
@@ -192,6 +151,10 @@ public:
 };
 
 struct FakePlatform {
+    // Optionally with a platform layer's real settings store or message boxes.
+    explicit FakePlatform(SettingsStore* store = nullptr, MessageBoxes* boxes = nullptr)
+        : settingsInUse(store != nullptr ? *store : settings), boxesInUse(boxes != nullptr ? *boxes : messages) {}
+
     Clock clock;
     Pump pump;
     Keyboard keyboard;
@@ -206,10 +169,11 @@ struct FakePlatform {
     AutomationFactory automationFactory;
     sim::SimFileSystem files;
     sim::SimSpecialFolders specialFolders;
+    SettingsStore& settingsInUse;
+    MessageBoxes& boxesInUse;
 
-    Platform platform{clock,       clock,   pump,        keyboard,  settings,          lock,  messages,
-                      processes,   windowOrder, beeper,  environment, locale, automationFactory, files,
-                      specialFolders};
+    Platform platform{clock,  clock,       pump,   keyboard,     settingsInUse, lock,          boxesInUse, processes,
+                      windowOrder, beeper, environment, locale, automationFactory, files, specialFolders};
 };
 
 }  // namespace tidemark::fake
