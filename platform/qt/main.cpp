@@ -1,0 +1,40 @@
+// The Linux build's Tidemark: the Qt window over the core.
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <QApplication>
+
+#include "app/form1.h"
+#include "common/app_identity.h"
+#include "qt/form1_window.h"
+#include "qt/qt_platform.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(tidemark::kAppTitle));
+
+    tidemark::qt::QtPlatform services;
+    tidemark::Context context(services.platform);
+    tidemark::Form1 form(context);
+
+    // Closing ends the process at once, also from inside a wait of a run,
+    // where returning to the event loop would let the run go on.
+    auto endProcess = [&services] {
+        if (services.pump.depth() == 0) {
+            QApplication::quit();
+            return;
+        }
+        services.instanceLock.Release();
+        std::fflush(nullptr);
+        std::_Exit(EXIT_SUCCESS);
+    };
+    tidemark::qt::Form1Window window(form, endProcess);
+    services.SetMainWindow(&window);
+    services.pump.SetBeforeEvents([&window] { window.SyncFromForm(); });
+
+    if (form.Form_Load() == tidemark::ProcessFate::EndAtOnce) return EXIT_SUCCESS;
+    window.SyncFromForm();
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,114 @@
+#include "app/form1.h"
+
+#include "app/form1_layout.h"
+#include "app/form_settings.h"
+#include "app/form_validation.h"
+#include "common/automation_startup.h"
+#include "common/edge_path.h"
+#include "common/window_utils.h"
+
+namespace tidemark {
+
+namespace {
+constexpr std::size_t kVirtualKeyControl = 0x11;
+
+CheckBox DesignCheckBox(const char* name) { return {Form1Control(name).designValue, true}; }
+TextBox DesignTextBox(const char* name) { return {std::string(Form1Control(name).caption), true}; }
+}  // namespace
+
+Form1::Form1(Context& context)
+    : chkFAST(DesignCheckBox("chkFAST")),
+      chkUSEN(DesignCheckBox("chkUSEN")),
+      chkSPEED(DesignCheckBox("chkSPEED")),
+      txtFileName(DesignTextBox("txtFileName")),
+      txtInterval(DesignTextBox("txtInterval")),
+      chkCloseEdge(DesignCheckBox("chkCloseEdge")),
+      context_(context) {}
+
+ProcessFate Form1::Form_Load() {
+    Platform& platform = context_.platform;
+    if (!platform.instanceLock.TryAcquire()) {
+        anotherInstanceRuns_ = true;
+        return ProcessFate::EndAtOnce;
+    }
+    if ((platform.keyboard.GetKeyboardState()[kVirtualKeyControl] & 0x80) != 0) IntervalLimitOff = true;
+    StartAutomation();
+    GetEdgePath(context_);
+
+    tmrProc.Enabled = false;
+    cmdStop.Enabled = false;
+    cmdTestNow.Enabled = false;
+
+    const FormSettings stored = LoadFormSettings(platform.settings, platform.locale);
+    PutCheckValue(chkFAST, stored.chkFAST, &Form1::chkFAST_Click);
+    PutCheckValue(chkUSEN, stored.chkUSEN, &Form1::chkUSEN_Click);
+    PutCheckValue(chkSPEED, stored.chkSPEED, &Form1::chkSPEED_Click);
+    txtFileName.Text = stored.txtFileName;
+    txtInterval.Text = stored.txtInterval;
+    chkCloseEdge.Value = stored.chkCloseEdge;
+
+    ApplyStartButtonRule();
+    return ProcessFate::KeepRunning;
+}
+
+ProcessFate Form1::Form_Unload() {
+    // A copy that ended at start-up has read nothing, so it saves nothing.
+    if (!anotherInstanceRuns_) {
+        SaveFormSettings(context_.platform.settings,
+                         {chkFAST.Value, chkUSEN.Value, chkSPEED.Value, txtFileName.Text, txtInterval.Text,
+                          chkCloseEdge.Value});
+    }
+    return ProcessFate::EndAtOnce;
+}
+
+// Without UI Automation the window still works: the settings can be edited
+// and saved, and the automation state stays uninitialised, so a run that
+// starts InitAutomation again meets the same error and ends with it.
+void Form1::StartAutomation() {
+    try {
+        InitAutomation(context_);
+    } catch (const PlatformError& error) {
+        ShowInformation("UI Automation could not be started (error " + HResultText(error.code()) +
+                        "). The settings can be changed, but measurements cannot run.");
+    }
+}
+
+void Form1::chkFAST_Click() { ApplyStartButtonRule(); }
+void Form1::chkUSEN_Click() { ApplyStartButtonRule(); }
+void Form1::chkSPEED_Click() { ApplyStartButtonRule(); }
+
+void Form1::txtFileName_Validate(bool& Cancel) {
+    const ValidationOutcome outcome = ValidateFileName(txtFileName.Text);
+    if (!outcome.message.empty()) ShowInformation(outcome.message);
+    if (outcome.cancel) Cancel = true;
+}
+
+void Form1::txtInterval_Validate(bool& Cancel) {
+    const ValidationOutcome outcome = ValidateInterval(context_.platform.locale, txtInterval.Text, IntervalLimitOff);
+    if (!outcome.message.empty()) ShowInformation(outcome.message);
+    if (outcome.cancel) Cancel = true;
+}
+
+// The schedule comes with its own change; until then the buttons do nothing.
+void Form1::cmdStart_Click() {}
+void Form1::cmdStop_Click() {}
+void Form1::cmdTestNow_Click() {}
+void Form1::tmrProc_Timer() {}
+
+void Form1::ApplyStartButtonRule() {
+    cmdStart.Enabled = chkFAST.Value == 1 || chkUSEN.Value == 1 || chkSPEED.Value == 1;
+}
+
+// Like a toolkit's check box, which raises Click when its value changes.
+void Form1::PutCheckValue(CheckBox& box, int value, void (Form1::*click)()) {
+    if (box.Value == value) return;
+    box.Value = value;
+    (this->*click)();
+}
+
+void Form1::ShowInformation(const std::string& text) {
+    BringFormToFront(context_.platform);
+    context_.platform.messageBoxes.Show(text, "", MessageButtons::Ok, MessageIcon::Information);
+}
+
+}  // namespace tidemark
