@@ -9,9 +9,11 @@
 #include "qt/qt_settings_store.h"
 #include "qt/qt_system_services.h"
 #include "qt/qt_window_services.h"
-#include "qt/standin_desktop.h"
-#include "sim/sim_file_system.h"
-#include "sim/sim_special_folders.h"
+#include "qt/linux_file_system.h"
+#include "qt/linux_special_folders.h"
+#include "qt/no_browser_starter.h"
+#include "sim/desktop.h"
+#include "sim/sim_automation_factory.h"
 
 namespace tidemark::qt {
 
@@ -23,15 +25,16 @@ struct QtPlatform {
     QtSettingsStore settings;
     QtInstanceLock instanceLock;
     QtMessageBoxes messageBoxes;
-    StandInProcessStarter processStarter;
+    NoBrowserStarter processStarter;
     QtWindowOrder windowOrder;
     QtBeeper beeper;
     QtEnvironment environment;
     QtLocale locale;
-    StandInAutomationFactory automationFactory;
-    // In memory until the Linux file system and special folders land.
-    sim::SimFileSystem files;
-    sim::SimSpecialFolders specialFolders;
+    // The simulated desktop on the real clock stands in for Windows UI Automation.
+    sim::Desktop desktop{clock};
+    sim::SimAutomationFactory automationFactory{desktop};
+    LinuxFileSystem files;
+    LinuxSpecialFolders specialFolders;
 
     Platform platform{clock,          sleeper,      pump,   keyboard,    settings, instanceLock,      messageBoxes,
                       processStarter, windowOrder,  beeper, environment, locale,   automationFactory, files,
