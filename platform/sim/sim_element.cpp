@@ -8,9 +8,9 @@ namespace tidemark::sim {
 
 namespace {
 constexpr uia::TreeScope kScopeElement = 1;
-constexpr uia::TreeScope kScopeChildren = 2;
+constexpr uia::TreeScope kScopeChildren = uia::scope::Children;
 constexpr uia::TreeScope kScopeDescendants = 4;
-constexpr uia::TreeScope kScopeSubtree = 7;
+constexpr uia::TreeScope kScopeSubtree = uia::scope::Subtree;
 
 const SimCondition& ConditionOf(const uia::Ref<uia::Condition>& condition) {
     if (!condition) throw PlatformError(kEPointer, "sim: no condition");

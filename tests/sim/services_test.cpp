@@ -75,21 +75,5 @@ TEST(SimServices, BehaveAsTheirWindowsCounterpartsDo) {
     EXPECT_EQ(sim.processStarter.commandLines().back(), "msedge.exe --new-window ");
 }
 
-TEST(SimServices, AutomationFactoryFailsAsUnderWineWhenTold) {
-    sim::SimPlatform sim;
-    Context context(sim.platform());
-    sim.automationFactory.FailWith(kClassNotRegistered);
-    try {
-        InitAutomation(context);
-        FAIL() << "no error";
-    } catch (const PlatformError& error) {
-        EXPECT_EQ(error.code(), kClassNotRegistered);
-    }
-    EXPECT_FALSE(context.automation.initialised);
-    sim.automationFactory.FailWith(kSOk);
-    InitAutomation(context);
-    EXPECT_EQ(sim::Desktop::NodeOf(context.automation.desktop), sim.desktop.root());
-}
-
 }  // namespace
 }  // namespace tidemark::test
