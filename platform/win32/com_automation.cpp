@@ -10,8 +10,9 @@
 namespace tidemark::win32 {
 
 namespace {
+// As everywhere in the adapter, a null answer with S_OK is an empty reference.
 uia::Ref<uia::Condition> Wrap(ComPtr<IUIAutomationCondition> condition) {
-    if (!condition) throw PlatformError(kEFail, "IUIAutomation answered no condition");
+    if (!condition) return nullptr;
     return std::make_shared<ComCondition>(std::move(condition));
 }
 }  // namespace
@@ -27,7 +28,7 @@ uia::Ref<uia::TreeWalker> ComAutomation::ControlViewWalker() {
     auto walker = Fetch<IUIAutomationTreeWalker>(
         "IUIAutomation::get_ControlViewWalker",
         [&](IUIAutomationTreeWalker** found) { return automation_->get_ControlViewWalker(found); });
-    if (!walker) throw PlatformError(kEFail, "IUIAutomation answered no control-view walker");
+    if (!walker) return nullptr;
     return std::make_shared<ComTreeWalker>(std::move(walker));
 }
 

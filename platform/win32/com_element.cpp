@@ -34,9 +34,7 @@ uia::Ref<uia::ElementArray> ComElement::FindAll(uia::TreeScope scope, const uia:
         "IUIAutomationElement::FindAll", [&](IUIAutomationElementArray** elements) {
             return element_->FindAll(AsComEnum<::TreeScope>(scope), ConditionOf(condition), elements);
         });
-    // The documentation promises an array, empty when nothing matches; a
-    // null one would break the seam's promise, so it is reported.
-    if (!found) throw PlatformError(kEFail, "IUIAutomationElement::FindAll answered no array");
+    // A null array with S_OK is nothing found: the seam's array of length 0.
     return std::make_shared<ComElementArray>(std::move(found));
 }
 
@@ -86,12 +84,14 @@ std::vector<std::int32_t> ComElement::GetRuntimeId() {
 void ComElement::SetFocus() { ThrowIfFailed(element_->SetFocus(), "IUIAutomationElement::SetFocus"); }
 
 std::int32_t ComElementArray::Length() {
+    if (!elements_) return 0;
     int length = 0;
     ThrowIfFailed(elements_->get_Length(&length), "IUIAutomationElementArray::get_Length");
     return length;
 }
 
 uia::Ref<uia::Element> ComElementArray::GetElement(std::int32_t index) {
+    if (!elements_) throw PlatformError(kEInvalidArg, "IUIAutomationElementArray::GetElement past the end");
     return ComElement::Wrap(Fetch<IUIAutomationElement>(
         "IUIAutomationElementArray::GetElement",
         [&](IUIAutomationElement** element) { return elements_->GetElement(index, element); }));

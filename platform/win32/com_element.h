@@ -32,6 +32,7 @@ private:
     ComPtr<IUIAutomationElement> element_;
 };
 
+// A null array stands for one of length 0.
 class ComElementArray final : public uia::ElementArray {
 public:
     explicit ComElementArray(ComPtr<IUIAutomationElementArray> elements) : elements_(std::move(elements)) {}
