@@ -29,7 +29,16 @@ public:
     SimPlatform& operator=(const SimPlatform&) = delete;
 
     Platform& platform() { return platform_; }
-    // The same services over another file system and special folders (the real ones, say).
+
+    // Services to use instead of the simulated ones (a platform layer's real ones, say).
+    struct Replacements {
+        SettingsStore* settings = nullptr;
+        MessageBoxes* messageBoxes = nullptr;
+        FileSystem* files = nullptr;
+        SpecialFolders* specialFolders = nullptr;
+    };
+    // The simulated services, with those given replaced.
+    Platform PlatformWith(const Replacements& replacements);
     Platform PlatformWith(FileSystem& otherFiles, SpecialFolders& otherFolders);
 
     VirtualClock clock;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <map>
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include "common/platform.h"
 
@@ -15,11 +17,15 @@ public:
     void Set(const std::string& application, const std::string& section, const std::string& key,
              const std::string& value) override;
 
-    int setCount() const { return setCount_; }
+    int setCount() const { return static_cast<int>(writtenKeys_.size()); }
+    // Every key asked for and every key stored, in order, whoever asked (the test too).
+    const std::vector<std::string>& readKeys() const { return readKeys_; }
+    const std::vector<std::string>& writtenKeys() const { return writtenKeys_; }
 
 private:
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values_;
-    int setCount_ = 0;
+    std::vector<std::string> readKeys_;
+    std::vector<std::string> writtenKeys_;
 };
 
 }  // namespace tidemark::sim

@@ -2,29 +2,58 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
 #include "app/form_validation.h"
 #include "common/automation_startup.h"
-#include "fake_platform.h"
+#include "sim/sim_test.h"
 
 namespace tidemark {
 namespace {
 
 const std::vector<std::string> kSettingKeys = {"chkFAST",     "chkUSEN",     "chkSPEED",
                                                "txtFileName", "txtInterval", "chkCloseEdge"};
+constexpr std::uint8_t kVirtualKeyControl = 0x11;
 
-class Form1Test : public ::testing::Test {
+std::string Describe(const sim::WindowOrderCall& call) {
+    if (const auto* title = std::get_if<std::string>(&call)) return "activate " + *title;
+    switch (std::get<sim::WindowPosCall>(call).insertAfter) {
+        case sim::SimWindowOrder::kTopmost: return "topmost";
+        case sim::SimWindowOrder::kNotTopmost: return "not topmost";
+        default: return "moved";
+    }
+}
+
+class Form1Test : public test::SimTest {
 protected:
+    Form1Test() {
+        sim.messageBoxes.onShow = [this](const sim::ShownMessage& shown) {
+            const auto& calls = sim.windowOrder.calls();
+            ASSERT_GE(calls.size(), 3u) << shown.text;
+            const std::vector<std::string> lastThree = {Describe(calls.end()[-3]), Describe(calls.end()[-2]),
+                                                        Describe(calls.end()[-1])};
+            const std::vector<std::string> front = {"activate Tidemark", "topmost", "not topmost"};
+            EXPECT_EQ(lastThree, front) << "BringFormToFront before " << shown.text;
+        };
+    }
+
+    // Form_Load starts UI Automation itself; starting it here would hide whether it does.
+    void SetUp() override {}
+
     void Load(Form1& target) { ASSERT_EQ(target.Form_Load(), ProcessFate::KeepRunning); }
 
     // What the field's Validate decided for the text: "pass", "silent" (refused
     // without a word) or the message shown, which must follow BringFormToFront.
     std::string Validate(TextBox& field, void (Form1::*validate)(bool&), const std::string& text) {
-        const std::size_t before = fake.messages.shown.size();
+        const std::size_t before = sim.messageBoxes.shown().size();
         field.Text = text;
         bool cancel = false;
         (form.*validate)(cancel);
         EXPECT_EQ(field.Text, text) << "left as typed";
-        if (fake.messages.shown.size() == before) return cancel ? "silent" : "pass";
+        if (sim.messageBoxes.shown().size() == before) return cancel ? "silent" : "pass";
         EXPECT_TRUE(cancel) << text;
         return LastMessage();
     }
@@ -32,24 +61,25 @@ protected:
     std::string FileName(const std::string& text) { return Validate(form.txtFileName, &Form1::txtFileName_Validate, text); }
 
     std::string LastMessage() {
-        const fake::ShownMessage& shown = fake.messages.shown.back();
+        const sim::ShownMessage& shown = sim.messageBoxes.shown().back();
         EXPECT_EQ(shown.title, "");
         EXPECT_EQ(shown.buttons, MessageButtons::Ok);
         EXPECT_EQ(shown.icon, MessageIcon::Information);
-        const std::vector<std::string> front = {"activate Tidemark", "topmost", "not topmost"};
-        EXPECT_GE(shown.windowOrderBefore.size(), 3u);
-        EXPECT_TRUE(std::equal(front.begin(), front.end(), shown.windowOrderBefore.end() - 3)) << "BringFormToFront";
         return shown.text;
     }
 
-    fake::FakePlatform fake;
-    Context context{fake.platform};
+    // The window's own section of the store; reading counts as a read too.
+    void Store(const std::string& key, const std::string& value) {
+        sim.settings.Set("Tidemark", "Setting", key, value);
+    }
+    std::optional<std::string> Stored(const std::string& key) { return sim.settings.Get("Tidemark", "Setting", key); }
+
     Form1 form{context};
 };
 
 TEST_F(Form1Test, FirstStartWithAnEmptyStoreShowsTheDefaultsIdle) {
     Load(form);
-    EXPECT_EQ(fake.settings.reads, kSettingKeys);
+    EXPECT_EQ(sim.settings.readKeys(), kSettingKeys);
     for (const CheckBox* box : {&form.chkFAST, &form.chkUSEN, &form.chkSPEED, &form.chkCloseEdge})
         EXPECT_EQ(box->Value, 1);
     EXPECT_EQ(form.txtFileName.Text, "Tidemark");
@@ -63,11 +93,11 @@ TEST_F(Form1Test, FirstStartWithAnEmptyStoreShowsTheDefaultsIdle) {
     EXPECT_FALSE(form.IntervalLimitOff);
     EXPECT_TRUE(context.automation.initialised);
     EXPECT_EQ(context.EdgePath, "C:\\Program Files (x86)\\Microsoft\\Edge\\Application\\msedge.exe");
-    EXPECT_TRUE(fake.messages.shown.empty());
+    EXPECT_TRUE(sim.messageBoxes.shown().empty());
 }
 
 TEST_F(Form1Test, StartIsEnabledExactlyWhileAServiceIsChosen) {
-    for (const char* key : {"chkFAST", "chkUSEN", "chkSPEED"}) fake.settings[key] = "0";
+    for (const char* key : {"chkFAST", "chkUSEN", "chkSPEED"}) Store(key, "0");
     Load(form);
     EXPECT_FALSE(form.cmdStart.Enabled);
     form.chkCloseEdge.Value = 0;  // the close-Edge box has no handler that touches Start
@@ -95,9 +125,9 @@ TEST_F(Form1Test, IntervalNeedsANumberOfAtLeastThreeMinutesThatTheScheduleCanSte
 }
 
 TEST_F(Form1Test, CtrlAtStartLiftsTheMinimumForGoodButNotTheScheduleLimits) {
-    fake.keyboard.ctrlHeld = true;
+    sim.keyboard.SetKeyDown(kVirtualKeyControl, true);
     Load(form);
-    fake.keyboard.ctrlHeld = false;
+    sim.keyboard.SetKeyDown(kVirtualKeyControl, false);
     for (const char* passes : {"1", "0.5", "1e-5"}) EXPECT_EQ(Interval(passes), "pass") << passes;
     EXPECT_EQ(Interval("0"), kIntervalNotPositiveMessage);
     EXPECT_EQ(Interval("-5"), kIntervalNotPositiveMessage);
@@ -113,14 +143,14 @@ TEST_F(Form1Test, FileNamesWithForbiddenCharactersOrDeviceNamesAreRefused) {
 }
 
 TEST_F(Form1Test, ASecondCopyEndsAtOnceWithoutReadingOrSaving) {
-    fake.lock.heldByAnotherCopy = true;
+    sim.instanceLock.SetHeldByAnother(true);
     EXPECT_EQ(form.Form_Load(), ProcessFate::EndAtOnce);
     EXPECT_EQ(form.Form_Unload(), ProcessFate::EndAtOnce);
-    EXPECT_TRUE(fake.settings.reads.empty());
-    EXPECT_TRUE(fake.settings.writes.empty());
-    EXPECT_TRUE(fake.messages.shown.empty());
-    EXPECT_TRUE(fake.windowOrder.calls.empty());
-    EXPECT_EQ(fake.automationFactory.creations, 0);
+    EXPECT_TRUE(sim.settings.readKeys().empty());
+    EXPECT_TRUE(sim.settings.writtenKeys().empty());
+    EXPECT_TRUE(sim.messageBoxes.shown().empty());
+    EXPECT_TRUE(sim.windowOrder.calls().empty());
+    EXPECT_EQ(sim.automationFactory.created(), 0);
 }
 
 TEST_F(Form1Test, SettingsAreSavedAsTypedAndLoadedUnvalidated) {
@@ -130,9 +160,9 @@ TEST_F(Form1Test, SettingsAreSavedAsTypedAndLoadedUnvalidated) {
     EXPECT_EQ(FileName("a,b"), kInvalidFileNameMessage);
     EXPECT_EQ(Interval("2"), kIntervalMinimumMessage);
     EXPECT_EQ(form.Form_Unload(), ProcessFate::EndAtOnce);
-    EXPECT_EQ(fake.settings.writes, kSettingKeys);
-    EXPECT_EQ(fake.settings["chkFAST"], "0");
-    EXPECT_EQ(fake.settings["chkUSEN"], "1");
+    EXPECT_EQ(sim.settings.writtenKeys(), kSettingKeys);
+    EXPECT_EQ(Stored("chkFAST"), "0");
+    EXPECT_EQ(Stored("chkUSEN"), "1");
 
     Form1 next(context);
     Load(next);
@@ -144,11 +174,11 @@ TEST_F(Form1Test, SettingsAreSavedAsTypedAndLoadedUnvalidated) {
 }
 
 TEST_F(Form1Test, StoredValuesThatCannotBeUsedFallBackToTheDefaults) {
-    fake.settings["chkFAST"] = "yes";
-    fake.settings["chkUSEN"] = "1.0";
-    fake.settings["chkSPEED"] = " 0 ";
-    fake.settings["chkCloseEdge"] = "2";
-    fake.settings["txtInterval"] = "thirty";
+    Store("chkFAST", "yes");
+    Store("chkUSEN", "1.0");
+    Store("chkSPEED", " 0 ");
+    Store("chkCloseEdge", "2");
+    Store("txtInterval", "thirty");
     Load(form);
     EXPECT_EQ(form.chkFAST.Value, 1);
     EXPECT_EQ(form.chkUSEN.Value, 1);
@@ -156,7 +186,7 @@ TEST_F(Form1Test, StoredValuesThatCannotBeUsedFallBackToTheDefaults) {
     EXPECT_EQ(form.chkCloseEdge.Value, 1);
     EXPECT_EQ(form.txtInterval.Text, "30");
     for (const char* unusable : {"", "0", "-1", "1e-12", "1e300"}) {
-        fake.settings["txtInterval"] = unusable;
+        Store("txtInterval", unusable);
         Form1 next(context);
         Load(next);
         EXPECT_EQ(next.txtInterval.Text, "30") << unusable;
@@ -164,10 +194,10 @@ TEST_F(Form1Test, StoredValuesThatCannotBeUsedFallBackToTheDefaults) {
 }
 
 TEST_F(Form1Test, WithoutUiAutomationTheWindowSaysSoAndStaysUsable) {
-    fake.automationFactory.failure = kClassNotRegistered;
-    fake.settings["txtFileName"] = "home line";
+    sim.automationFactory.FailWith(kClassNotRegistered);
+    Store("txtFileName", "home line");
     Load(form);
-    ASSERT_EQ(fake.messages.shown.size(), 1u);
+    ASSERT_EQ(sim.messageBoxes.shown().size(), 1u);
     const std::string text = LastMessage();
     EXPECT_NE(text.find("UI Automation"), std::string::npos) << text;
     EXPECT_NE(text.find("0x80040154"), std::string::npos) << text;

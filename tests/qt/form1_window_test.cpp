@@ -12,17 +12,18 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/fake_platform.h"
 #include "app/form1_layout.h"
 #include "app/form_validation.h"
 #include "qt/qt_message_boxes.h"
+#include "sim/sim_test.h"
 
 namespace tidemark::qt {
 namespace {
 
-class Form1WindowTest : public ::testing::Test {
+class Form1WindowTest : public test::SimTest {
 protected:
     void SetUp() override {
+        SimTest::SetUp();
         ASSERT_EQ(form.Form_Load(), ProcessFate::KeepRunning);
         window.SyncFromForm();
         window.show();
@@ -43,11 +44,12 @@ protected:
         QTest::keyClicks(field, text);
     }
 
-    std::size_t MessageCount() const { return fake.messages.shown.size(); }
-    std::string LastMessage() const { return fake.messages.shown.empty() ? "" : fake.messages.shown.back().text; }
+    std::size_t MessageCount() const { return sim.messageBoxes.shown().size(); }
+    std::string LastMessage() const {
+        return sim.messageBoxes.shown().empty() ? "" : sim.messageBoxes.shown().back().text;
+    }
+    std::optional<std::string> Stored(const std::string& key) { return sim.settings.Get("Tidemark", "Setting", key); }
 
-    fake::FakePlatform fake;
-    Context context{fake.platform};
     Form1 form{context};
     int endProcessCalls = 0;
     Form1Window window{form, [this] { ++endProcessCalls; }};
@@ -94,8 +96,9 @@ TEST_F(Form1WindowTest, ARefusedIntervalKeepsTheFocusAndSwallowsTheClickOnStart)
 // The real box runs its own event loop inside the focus change.
 TEST(Form1WindowWithQtMessageBox, TheRefusalStillKeepsTheFocusAndSwallowsTheClick) {
     QtMessageBoxes boxes;
-    fake::FakePlatform fake(nullptr, &boxes);
-    Context context(fake.platform);
+    sim::SimPlatform sim;
+    Platform platform = sim.PlatformWith({.messageBoxes = &boxes});
+    Context context(platform);
     Form1 form(context);
     ASSERT_EQ(form.Form_Load(), ProcessFate::KeepRunning);
     Form1Window window(form, [] {});
@@ -160,10 +163,10 @@ TEST_F(Form1WindowTest, ClicksAndTypingReachTheFormAndClosingSavesThem) {
 
     window.close();
     EXPECT_EQ(endProcessCalls, 1);
-    EXPECT_EQ(fake.settings.writes.size(), 6u);
-    EXPECT_EQ(fake.settings["chkFAST"], "0");
-    EXPECT_EQ(fake.settings["chkSPEED"], "1");
-    EXPECT_EQ(fake.settings["txtInterval"], "2");
+    EXPECT_EQ(sim.settings.writtenKeys().size(), 6u);
+    EXPECT_EQ(Stored("chkFAST"), "0");
+    EXPECT_EQ(Stored("chkSPEED"), "1");
+    EXPECT_EQ(Stored("txtInterval"), "2");
 }
 
 TEST_F(Form1WindowTest, ControlsSitAtTheirTwipPositionsInTabOrder) {

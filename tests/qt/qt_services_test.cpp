@@ -10,11 +10,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "app/fake_platform.h"
 #include "app/form1.h"
 #include "qt/qt_instance_lock.h"
 #include "qt/qt_message_boxes.h"
 #include "qt/qt_settings_store.h"
+#include "sim/sim_platform.h"
 
 namespace tidemark::qt {
 namespace {
@@ -22,8 +22,9 @@ namespace {
 TEST(QtSettingsStore, KeepsTheWindowsSettingsInQSettingsBetweenStarts) {
     QtSettingsStore store;
     EXPECT_EQ(store.Get("Tidemark", "Setting", "txtFileName"), std::nullopt);
-    fake::FakePlatform fake(&store);
-    Context context(fake.platform);
+    sim::SimPlatform sim;
+    Platform platform = sim.PlatformWith({.settings = &store});
+    Context context(platform);
     {
         Form1 first(context);
         ASSERT_EQ(first.Form_Load(), ProcessFate::KeepRunning);
