@@ -45,4 +45,17 @@ std::string ToUtf8(std::wstring_view wide) {
 
 std::string AnsiToUtf8(std::string_view ansi) { return ToUtf8(MultiByteToWide(CP_ACP, 0, ansi)); }
 
+std::string Utf8ToAnsi(std::string_view utf8) {
+    const std::wstring wide = ToWide(utf8);
+    if (wide.empty()) return {};
+    const int length = CheckedLength(wide.size());
+    const int needed = WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+    if (needed == 0) ThrowLastError("WideCharToMultiByte");
+    std::string ansi(static_cast<std::size_t>(needed), '\0');
+    if (WideCharToMultiByte(CP_ACP, 0, wide.data(), length, ansi.data(), needed, nullptr, nullptr) == 0) {
+        ThrowLastError("WideCharToMultiByte");
+    }
+    return ansi;
+}
+
 }  // namespace tidemark::win32

@@ -14,5 +14,7 @@ std::string ToUtf8(std::wstring_view wide);
 
 // Text in the system's ANSI code page, as the Win32 "A" functions answer it.
 std::string AnsiToUtf8(std::string_view ansi);
+// UTF-8 into the ANSI code page; characters it lacks become its default character.
+std::string Utf8ToAnsi(std::string_view utf8);
 
 }  // namespace tidemark::win32

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "common/platform_error.h"
 
 namespace tidemark::win32 {
@@ -19,5 +21,6 @@ void ThrowIfError(LSTATUS error, const char* what);
 // Throws PlatformError(HRESULT_FROM_WIN32(GetLastError())); E_FAIL when the
 // failing call left no error code behind.
 [[noreturn]] void ThrowLastError(const char* what);
+[[noreturn]] inline void ThrowLastError(const std::string& what) { ThrowLastError(what.c_str()); }
 
 }  // namespace tidemark::win32

@@ -3,60 +3,14 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <memory>
+
+#include "win32/wide_text.h"
+#include "win32/win32_error.h"
+#include "win32/win32_handles.h"
 
 namespace tidemark::win32 {
 
 namespace {
-
-// Private until the layer's shared UTF-8/UTF-16 conversion exists.
-std::wstring Utf8ToWide(const std::string& text) {
-    if (text.empty()) return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
-
-std::string WideToAnsi(const std::wstring& wide) {
-    if (wide.empty()) return {};
-    const int length =
-        WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), ansi.data(), length, nullptr, nullptr);
-    return ansi;
-}
-
-[[noreturn]] void ThrowLastError(const std::string& what) {
-    throw PlatformError(static_cast<HResult>(HRESULT_FROM_WIN32(GetLastError())), what);
-}
-
-class OwnedHandle {
-public:
-    explicit OwnedHandle(HANDLE handle) : handle_(handle) {}
-    OwnedHandle(const OwnedHandle&) = delete;
-    OwnedHandle& operator=(const OwnedHandle&) = delete;
-    ~OwnedHandle() {
-        if (valid()) CloseHandle(handle_);
-    }
-
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
-    HANDLE get() const { return handle_; }
-    // CloseHandle's answer, for a write whose last bytes may fail only there.
-    bool Close() {
-        const HANDLE handle = handle_;
-        handle_ = INVALID_HANDLE_VALUE;
-        return CloseHandle(handle) != 0;
-    }
-
-private:
-    HANDLE handle_;
-};
-
-struct FindCloser {
-    void operator()(HANDLE search) const { FindClose(search); }
-};
-using FindHandle = std::unique_ptr<void, FindCloser>;
 
 // No "insert a disk" dialog while a volume is asked about.
 class CriticalErrorsQuiet {
@@ -95,19 +49,18 @@ std::vector<Drive> Win32FileSystem::Drives() {
 
 FoundEntry Win32FileSystem::FindFirst(const std::string& path) {
     WIN32_FIND_DATAW found{};
-    const HANDLE search = FindFirstFileW(Utf8ToWide(path).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return FoundEntry::None;
-    const FindHandle closer(search);
+    const unique_hfind search(FindFirstFileW(ToWide(path).c_str(), &found));
+    if (!search) return FoundEntry::None;
     return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? FoundEntry::Directory : FoundEntry::File;
 }
 
 bool Win32FileSystem::FolderExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesW(Utf8ToWide(path).c_str());
+    const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 std::uint32_t Win32FileSystem::GetAttributes(const std::string& path) {
-    const DWORD attributes = GetFileAttributesW(Utf8ToWide(path).c_str());
+    const DWORD attributes = GetFileAttributesW(ToWide(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) ThrowLastError("cannot read the attributes of " + path);
     return attributes;
 }
@@ -115,20 +68,20 @@ std::uint32_t Win32FileSystem::GetAttributes(const std::string& path) {
 void Win32FileSystem::SetAttributes(const std::string& path, std::uint32_t attributes) {
     DWORD settable = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY);
     if (settable == 0) settable = FILE_ATTRIBUTE_NORMAL;
-    if (!SetFileAttributesW(Utf8ToWide(path).c_str(), settable)) ThrowLastError("cannot set the attributes of " + path);
+    if (!SetFileAttributesW(ToWide(path).c_str(), settable)) ThrowLastError("cannot set the attributes of " + path);
 }
 
 bool Win32FileSystem::OpenExclusive(const std::string& path) {
-    const OwnedHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+    const unique_hfile file(CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file.valid();
+    return static_cast<bool>(file);
 }
 
 void Win32FileSystem::Append(const std::string& path, const std::string& text) {
-    const std::string bytes = WideToAnsi(Utf8ToWide(text));
-    OwnedHandle file(CreateFileW(Utf8ToWide(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+    const std::string bytes = Utf8ToAnsi(text);
+    unique_hfile file(CreateFileW(ToWide(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) ThrowLastError("cannot open " + path + " for appending");
+    if (!file) ThrowLastError("cannot open " + path + " for appending");
     std::size_t written = 0;
     while (written < bytes.size()) {
         DWORD count = 0;
@@ -139,7 +92,8 @@ void Win32FileSystem::Append(const std::string& path, const std::string& text) {
             throw PlatformError(static_cast<HResult>(HRESULT_FROM_WIN32(ERROR_WRITE_FAULT)), "cannot write " + path);
         written += count;
     }
-    if (!file.Close()) ThrowLastError("cannot close " + path);
+    // The last bytes may fail only at the close.
+    if (!CloseHandle(file.release())) ThrowLastError("cannot close " + path);
 }
 
 }  // namespace tidemark::win32

@@ -27,6 +27,8 @@ public:
         reset();
         return &handle_;
     }
+    // Gives the handle up without closing it.
+    Handle release() noexcept { return std::exchange(handle_, Invalid()); }
     explicit operator bool() const noexcept { return handle_ != Invalid(); }
     void reset(Handle owned = Invalid()) noexcept {
         if (Handle old = std::exchange(handle_, owned); old != Invalid() && old != owned) Close(old);
@@ -39,12 +41,17 @@ private:
 namespace detail {
 inline void CloseKernelHandle(HANDLE handle) noexcept { static_cast<void>(CloseHandle(handle)); }
 inline void CloseRegistryKey(HKEY key) noexcept { static_cast<void>(RegCloseKey(key)); }
+inline void CloseFindHandle(HANDLE search) noexcept { static_cast<void>(FindClose(search)); }
 constexpr HANDLE NoHandle() noexcept { return nullptr; }
+inline HANDLE InvalidHandle() noexcept { return INVALID_HANDLE_VALUE; }
 constexpr HKEY NoKey() noexcept { return nullptr; }
 }  // namespace detail
 
 // For handles whose "none" is null (mutexes, processes, threads).
 using unique_handle = unique_any_handle<HANDLE, detail::CloseKernelHandle, detail::NoHandle>;
+// For CreateFile's files, whose "none" is INVALID_HANDLE_VALUE.
+using unique_hfile = unique_any_handle<HANDLE, detail::CloseKernelHandle, detail::InvalidHandle>;
+using unique_hfind = unique_any_handle<HANDLE, detail::CloseFindHandle, detail::InvalidHandle>;
 using unique_hkey = unique_any_handle<HKEY, detail::CloseRegistryKey, detail::NoKey>;
 
 }  // namespace tidemark::win32

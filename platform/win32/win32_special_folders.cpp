@@ -9,20 +9,11 @@
 #include <string_view>
 
 #include "common/text.h"
+#include "win32/wide_text.h"
 
 namespace tidemark::win32 {
 
 namespace {
-
-// Private until the layer's shared UTF-8/UTF-16 conversion exists.
-std::string WideToUtf8(const wchar_t* wide) {
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    if (length <= 1) return {};
-    std::string text(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), length, nullptr, nullptr);
-    text.pop_back();  // the terminating NUL
-    return text;
-}
 
 struct CoTaskMemFreer {
     void operator()(void* memory) const { CoTaskMemFree(memory); }
@@ -71,7 +62,7 @@ const ShellPathName kShellPaths[] = {
 std::optional<std::string> FolderPath(int csidl) {
     wchar_t path[MAX_PATH] = {};
     if (SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path) != S_OK) return std::nullopt;
-    return WideToUtf8(path);
+    return ToUtf8(path);
 }
 
 std::optional<std::string> ParsingName(int csidl) {
@@ -82,7 +73,7 @@ std::optional<std::string> ParsingName(int csidl) {
     const HRESULT result = SHGetNameFromIDList(list.get(), SIGDN_DESKTOPABSOLUTEPARSING, &rawName);
     const CoTaskMem<wchar_t> name(rawName);
     if (FAILED(result) || !name) return std::nullopt;
-    return WideToUtf8(name.get());
+    return ToUtf8(name.get());
 }
 
 }  // namespace
@@ -107,7 +98,7 @@ std::optional<std::string> Win32SpecialFolders::ShellPathFolder(const std::strin
         const HRESULT result = SHGetKnownFolderPath(name.id, 0, nullptr, &rawPath);
         const CoTaskMem<wchar_t> path(rawPath);  // freed on failure too
         if (FAILED(result) || !path) return std::nullopt;
-        return WideToUtf8(path.get());
+        return ToUtf8(path.get());
     }
     return std::nullopt;
 }
