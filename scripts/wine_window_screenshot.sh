@@ -3,6 +3,7 @@
 #   tidemark-win32-window.png        the window test's window, idle
 #   tidemark-win32-window-armed.png  the same with the settings locked
 #   tidemark-win32-startup.png       Tidemark.exe starting without UI Automation
+#   tidemark-win32-exe.png           Tidemark.exe's window after that message
 # Every wait is bounded; a picture that cannot be taken fails the script.
 set -euo pipefail
 
@@ -68,14 +69,41 @@ wait "$running" || fail "the window test failed"
 running=
 unset TIDEMARK_SCREENSHOT_DIR
 
-# Tidemark.exe itself: under Wine its start-up says that UI Automation is
-# missing and waits for OK; the picture is taken once something is drawn.
-drawn() {
-    timeout 30 import -window root "$handshake/probe.png" 2>/dev/null &&
-        [ "$(identify -format '%k' "$handshake/probe.png")" -gt 1 ]
+# Tidemark.exe itself, driven from the keyboard: under Wine its start-up
+# says that UI Automation is missing and waits for OK; then the window comes
+# up, Tab moves to the interval, and Alt+F4 closes the window, which saves
+# the settings and ends the process.
+still() {
+    timeout 30 import -window root "$handshake/probe.png" 2>/dev/null || return 1
+    [ "$(identify -format '%k' "$handshake/probe.png")" -gt 1 ] || return 1
+    if [ -f "$handshake/previous.png" ] &&
+        [ "$(compare -metric AE "$handshake/probe.png" "$handshake/previous.png" null: 2>&1)" = 0 ]; then
+        return 0
+    fi
+    mv "$handshake/probe.png" "$handshake/previous.png"
+    return 1
 }
+window_shown() { xwininfo -name Tidemark 2>/dev/null | grep -q IsViewable; }
+settings() { timeout 60 "$wine" reg query 'HKCU\Software\Tidemark\Setting' /v "$1" 2>/dev/null | tr -d '\r'; }
+
+timeout 60 "$wine" reg delete 'HKCU\Software\Tidemark' /f >/dev/null 2>&1 || true
 timeout 120 "$wine" "$build/platform/win32/Tidemark.exe" >"$handshake/run.log" 2>&1 &
 running=$!
-wait_for 300 drawn || fail "Tidemark.exe showed nothing"
-sleep 0.5  # the box's last controls
+wait_for 300 still || fail "Tidemark.exe showed nothing"
 shoot tidemark-win32-startup.png
+python3 "$root/scripts/x_keys.py" Return
+wait_for 100 window_shown || fail "Tidemark.exe did not show its window after the start-up message"
+rm -f "$handshake/previous.png"
+wait_for 100 still || fail "Tidemark.exe's window did not settle"
+shoot tidemark-win32-exe.png
+python3 "$root/scripts/x_keys.py" Tab Tab Tab Tab 7 alt+F4
+for tick in $(seq 1 100); do
+    kill -0 "$running" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$running" 2>/dev/null && fail "Tidemark.exe did not end when its window was closed"
+wait "$running" || fail "Tidemark.exe ended with an error"
+running=
+settings txtInterval | grep -q 'REG_SZ *7$' || fail "closing did not save the interval typed: $(settings txtInterval)"
+settings chkFAST | grep -q 'REG_SZ *1$' || fail "closing did not save chkFAST"
+echo "wine_window_screenshot: Tidemark.exe started, took keys, closed and saved its settings"
