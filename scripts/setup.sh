@@ -10,7 +10,7 @@ packages=(
     libgtest-dev googletest
     qt6-base-dev fonts-ipafont-gothic
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
-    wine64 xvfb xauth imagemagick
+    wine64 xvfb xauth imagemagick python3 libxtst6
 )
 
 sudo_if_needed() {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The whole test suite: native tests, the same under ASan+UBSan, the Windows
-# builds (64- and 32-bit) and the Windows tests under Wine.
+# builds (64- and 32-bit), the Windows tests under Wine, and screenshots of
+# the Win32 window under Wine (build/win64/test-output).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,3 +18,4 @@ jobs=$(nproc)
 "$root/scripts/build.sh" win64
 "$root/scripts/build.sh" win32
 "$root/scripts/wine_tests.sh" "$root/build/win64"
+"$root/scripts/wine_window_screenshot.sh" "$root/build/win64"

@@ -27,9 +27,9 @@ public:
         reset();
         return &handle_;
     }
-    // Gives the handle up without closing it.
-    Handle release() noexcept { return std::exchange(handle_, Invalid()); }
     explicit operator bool() const noexcept { return handle_ != Invalid(); }
+    // Gives up ownership without closing, for a handle something else has closed.
+    Handle release() noexcept { return std::exchange(handle_, Invalid()); }
     void reset(Handle owned = Invalid()) noexcept {
         if (Handle old = std::exchange(handle_, owned); old != Invalid() && old != owned) Close(old);
     }

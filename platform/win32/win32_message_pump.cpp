@@ -4,14 +4,29 @@
 
 namespace tidemark::win32 {
 
+namespace {
+class DepthCount {
+public:
+    explicit DepthCount(int& depth) : depth_(depth) { ++depth_; }
+    DepthCount(const DepthCount&) = delete;
+    DepthCount& operator=(const DepthCount&) = delete;
+    ~DepthCount() { --depth_; }
+
+private:
+    int& depth_;
+};
+}  // namespace
+
 void Win32MessagePump::DoEvents() {
+    const DepthCount inside(depth_);
+    if (beforeEvents_) beforeEvents_();
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
         }
-        // Tab and arrow keys move between the main window's controls.
+        // Tab and the access keys move between the main window's controls.
         if (mainWindow_.handle && IsDialogMessageW(mainWindow_.handle, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
