@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "code_thrown_by.h"
 #include "com_condition.h"
 #include "com_element.h"
 #include "com_patterns.h"
@@ -18,15 +19,6 @@ namespace {
 
 using namespace testing;
 
-template <class Call>
-HResult CodeThrownBy(Call call) {
-    try {
-        call();
-    } catch (const PlatformError& error) {
-        return error.code();
-    }
-    return kSOk;
-}
 
 template <class Fake>
 ComPtr<IUnknown> AsUnknown(Fake& fake) {

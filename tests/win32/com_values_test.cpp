@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "code_thrown_by.h"
 #include "com_ptr.h"
 #include "counted_unknown.h"
 #include "property_variant.h"
@@ -18,15 +19,6 @@ namespace {
 
 using testing::CountedUnknown;
 
-template <class Call>
-HResult CodeThrownBy(Call call) {
-    try {
-        call();
-    } catch (const PlatformError& error) {
-        return error.code();
-    }
-    return kSOk;
-}
 
 TEST(WideText, RoundTripsJapaneseSurrogatesAndEmptyText) {
     const std::string japanese = "速度テスト結果 𠮷野家";  // 𠮷 takes a surrogate pair
