@@ -6,9 +6,9 @@
 
 namespace tidemark::uia {
 
-// Part 1 of the element's runtime id (counted from 0); 0 on any failure.
+// The integer at position 1 of the element's runtime id (counted from 0); 0 on any failure.
 std::int32_t GetElementRuntimeId(Context& context, Ref<Element>& element);
-// Also hands back part 5 in `extra`; an id of fewer than six parts gives 0.
+// Also hands back the integer at position 5 in `extra`; an id of fewer than six integers gives 0.
 std::int32_t GetElementRuntimeId(Context& context, Ref<Element>& element, std::int32_t& extra);
 
 }  // namespace tidemark::uia
