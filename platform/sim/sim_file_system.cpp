@@ -6,9 +6,6 @@
 namespace tidemark::sim {
 
 namespace {
-constexpr HResult kFileNotFound = static_cast<HResult>(0x80070002u);
-constexpr HResult kPathNotFound = static_cast<HResult>(0x80070003u);
-constexpr HResult kSharingViolation = static_cast<HResult>(0x80070020u);
 
 // '*' and '?' as FindFirstFile reads them.
 bool WildcardMatch(const char* pattern, const char* text) {

@@ -5,7 +5,6 @@
 namespace tidemark::sim {
 
 // Codes the simulated UI Automation answers with besides those the core knows.
-constexpr HResult kEPointer = static_cast<HResult>(0x80004003u);
 constexpr HResult kElementNotEnabled = static_cast<HResult>(0x80040200u);  // UIA_E_ELEMENTNOTENABLED
 constexpr HResult kInvalidOperation = static_cast<HResult>(0x80131509u);   // UIA_E_INVALIDOPERATION
 

@@ -15,7 +15,6 @@ namespace {
 
 constexpr std::string_view kAddressLabel = "アドレス:";
 constexpr std::string_view kUnresolved = "特殊フォルダの取得できませんでした。  FolderKey: ";
-constexpr HResult kPathNotFound = static_cast<HResult>(0x80070003u);
 
 std::string Refuse(Platform& platform, const std::string& shownKey) {
     BringFormToFront(platform);

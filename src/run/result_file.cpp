@@ -8,10 +8,6 @@
 
 namespace tidemark {
 
-namespace {
-constexpr HResult kPathNotFound = static_cast<HResult>(0x80070003u);
-}  // namespace
-
 std::string FormCsvPath(Platform& platform, const std::string& fileName) {
     const std::string documents = GetSpecialFolder(platform, "mydocuments");
     if (documents == "Error" || documents.empty())

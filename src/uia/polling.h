@@ -13,7 +13,6 @@ constexpr int kPollMs = 10;
 // The fixed limit of the layer's internal checks.
 constexpr std::int32_t kInnerLimitMs = 1000;
 // What a call on an empty reference fails with.
-constexpr HResult kEPointer = static_cast<HResult>(0x80004003u);
 
 // Sleep 10 ms, then let the window process its pending messages.
 void PollPause(Context& context);

@@ -136,7 +136,7 @@ TEST_F(LinuxFiles, AppendWritesTheUtf8BytesAsTheyAreAndReportsErrnoAsHresult) {
         files.Append(folder / "no folder/x.csv", "x");
         ADD_FAILURE() << "no error";
     } catch (const PlatformError& error) {
-        EXPECT_EQ(error.code(), static_cast<HResult>(0x80070002u));
+        EXPECT_EQ(error.code(), kFileNotFound);
     }
 }
 

@@ -70,7 +70,7 @@ TEST(SimServices, BehaveAsTheirWindowsCounterpartsDo) {
     EXPECT_EQ(passes, 2);
     EXPECT_EQ(sim.pump.passCount(), 3);
 
-    sim.processStarter.FailWith(static_cast<HResult>(0x80070002u));
+    sim.processStarter.FailWith(kFileNotFound);
     EXPECT_THROW(platform.processStarter.Start("msedge.exe --new-window "), PlatformError);
     EXPECT_EQ(sim.processStarter.commandLines().back(), "msedge.exe --new-window ");
 }
