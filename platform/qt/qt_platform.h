@@ -11,7 +11,7 @@
 #include "qt/qt_window_services.h"
 #include "qt/linux_file_system.h"
 #include "qt/linux_special_folders.h"
-#include "qt/no_browser_starter.h"
+#include "qt/no_browser.h"
 #include "sim/desktop.h"
 #include "sim/sim_automation_factory.h"
 
@@ -26,6 +26,7 @@ struct QtPlatform {
     QtInstanceLock instanceLock;
     QtMessageBoxes messageBoxes;
     NoBrowserStarter processStarter;
+    NoBrowserLocation browserLocation;
     QtWindowOrder windowOrder;
     QtBeeper beeper;
     QtEnvironment environment;
@@ -36,8 +37,9 @@ struct QtPlatform {
     LinuxFileSystem files;
     LinuxSpecialFolders specialFolders;
 
-    Platform platform{clock,          sleeper,      pump,   keyboard,    settings, instanceLock,      messageBoxes,
-                      processStarter, windowOrder,  beeper, environment, locale,   automationFactory, files,
+    Platform platform{clock,        sleeper,     pump,    keyboard,    settings,
+                      instanceLock, messageBoxes, processStarter, browserLocation, windowOrder,
+                      beeper,       environment, locale,  automationFactory, files,
                       specialFolders};
 
     // The window that message boxes open over and that is brought to the front.

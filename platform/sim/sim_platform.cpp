@@ -22,6 +22,7 @@ Platform SimPlatform::PlatformWith(const Replacements& replacements) {
             instanceLock,
             Either(replacements.messageBoxes, messageBoxes),
             processStarter,
+            browserLocation,
             windowOrder,
             beeper,
             environment,

@@ -7,6 +7,7 @@
 #include "sim/desktop.h"
 #include "sim/sim_automation_factory.h"
 #include "sim/sim_beeper.h"
+#include "sim/sim_browser_location.h"
 #include "sim/sim_environment.h"
 #include "sim/sim_file_system.h"
 #include "sim/sim_instance_lock.h"
@@ -48,6 +49,7 @@ public:
     SimInstanceLock instanceLock;
     SimMessageBoxes messageBoxes;
     SimProcessStarter processStarter;
+    SimBrowserLocation browserLocation;
     SimWindowOrder windowOrder;
     SimBeeper beeper;
     SimEnvironment environment;

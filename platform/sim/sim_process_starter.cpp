@@ -2,10 +2,10 @@
 
 namespace tidemark::sim {
 
-void SimProcessStarter::Start(const std::string& commandLine) {
-    commandLines_.push_back(commandLine);
+void SimProcessStarter::Start(const std::string& program, const std::string& arguments) {
+    started_.push_back({program, arguments});
     if (failure_ != kSOk) throw PlatformError(failure_, "sim: the process cannot be started");
-    if (onStart) onStart(commandLine);
+    if (onStart) onStart(started_.back());
 }
 
 }  // namespace tidemark::sim

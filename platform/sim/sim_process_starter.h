@@ -7,19 +7,26 @@
 
 namespace tidemark::sim {
 
-// Records each command line; the hook plays the started program (the simulated Edge).
+struct StartedProcess {
+    std::string program;
+    std::string arguments;
+    // The command line as the program sees it, path unquoted.
+    std::string commandLine() const { return program + arguments; }
+};
+
+// Records each start; the hook plays the started program (the simulated Edge).
 class SimProcessStarter : public ProcessStarter {
 public:
-    void Start(const std::string& commandLine) override;
+    void Start(const std::string& program, const std::string& arguments) override;
 
     // Start throws this code (kSOk: starts normally), as for a missing program.
     void FailWith(HResult code) { failure_ = code; }
-    const std::vector<std::string>& commandLines() const { return commandLines_; }
-    std::function<void(const std::string& commandLine)> onStart;
+    const std::vector<StartedProcess>& started() const { return started_; }
+    std::function<void(const StartedProcess&)> onStart;
 
 private:
     HResult failure_ = kSOk;
-    std::vector<std::string> commandLines_;
+    std::vector<StartedProcess> started_;
 };
 
 }  // namespace tidemark::sim

@@ -8,9 +8,10 @@
 
 namespace tidemark::win32 {
 
-void Win32ProcessStarter::Start(const std::string& commandLine) {
-    // CreateProcessW may write into the command line, so it gets a copy.
-    std::wstring command = ToWide(commandLine);
+void Win32ProcessStarter::Start(const std::string& program, const std::string& arguments) {
+    // Unquoted, "C:\Program Files (x86)\...\msedge.exe" would let Windows try
+    // "C:\Program.exe" first. The copy is also what CreateProcessW may write into.
+    std::wstring command = L"\"" + ToWide(program) + L"\"" + ToWide(arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;

@@ -8,6 +8,7 @@
 #include "main_window.h"
 #include "win32_automation_factory.h"
 #include "win32_beeper.h"
+#include "win32_browser_location.h"
 #include "win32_clock.h"
 #include "win32_environment.h"
 #include "win32_instance_lock.h"
@@ -37,6 +38,7 @@ struct Win32Services {
     Win32InstanceLock instanceLock;
     Win32MessageBoxes messageBoxes{mainWindow};
     Win32ProcessStarter processStarter;
+    Win32BrowserLocation browserLocation;
     Win32WindowOrder windowOrder{mainWindow};
     Win32Beeper beeper;
     Win32Environment environment;

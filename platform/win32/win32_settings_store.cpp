@@ -2,11 +2,10 @@
 
 #include <windows.h>
 
-#include <cwchar>
-
 #include "wide_text.h"
 #include "win32_error.h"
 #include "win32_handles.h"
+#include "win32_registry.h"
 
 namespace tidemark::win32 {
 
@@ -24,23 +23,11 @@ std::optional<std::string> Win32SettingsStore::Get(const std::string& applicatio
     if (opened == ERROR_FILE_NOT_FOUND) return std::nullopt;
     ThrowIfError(opened, "RegOpenKeyExW");
 
-    const std::wstring name = ToWide(key);
-    // The value may grow between asking its size and reading it.
-    for (;;) {
-        DWORD bytes = 0;
-        LSTATUS status = RegGetValueW(settings.get(), nullptr, name.c_str(), RRF_RT_REG_SZ, nullptr, nullptr, &bytes);
-        if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
-        ThrowIfError(status, "RegGetValueW");
-
-        std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
-        bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-        status = RegGetValueW(settings.get(), nullptr, name.c_str(), RRF_RT_REG_SZ, nullptr, text.data(), &bytes);
-        if (status == ERROR_MORE_DATA) continue;
-        if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
-        ThrowIfError(status, "RegGetValueW");
-        text.resize(wcsnlen(text.c_str(), text.size()));
-        return ToUtf8(text);
-    }
+    std::wstring text;
+    const LSTATUS status = ReadRegistryString(settings.get(), ToWide(key).c_str(), RRF_RT_REG_SZ, text);
+    if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
+    ThrowIfError(status, "RegGetValueW");
+    return ToUtf8(text);
 }
 
 void Win32SettingsStore::Set(const std::string& application, const std::string& section, const std::string& key,

@@ -14,8 +14,15 @@ std::string GetWindowsDir(Environment& environment) {
 }
 
 void GetEdgePath(Context& context) {
-    const std::string windowsDir = GetWindowsDir(context.platform.environment);
-    context.EdgePath = windowsDir.substr(0, 1) + ":\\Program Files (x86)\\Microsoft\\Edge\\Application\\msedge.exe";
+    Platform& platform = context.platform;
+    const std::string windowsDir = GetWindowsDir(platform.environment);
+    const std::string standardPath =
+        windowsDir.substr(0, 1) + ":\\Program Files (x86)\\Microsoft\\Edge\\Application\\msedge.exe";
+    context.EdgePath = standardPath;
+    if (platform.files.FindFirst(standardPath) == FoundEntry::File) return;
+    // Edge may live elsewhere (a 64-bit install, another drive); a path that
+    // never exists would fail every run, so ask where it is registered.
+    if (const auto installed = platform.browserLocation.FindInstalled()) context.EdgePath = *installed;
 }
 
 }  // namespace tidemark

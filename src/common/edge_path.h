@@ -13,7 +13,8 @@ std::string TrimAtNull(const std::string& text);
 std::string GetWindowsDir(Environment& environment);
 
 // Sets context.EdgePath: the Windows drive letter followed by Edge's fixed
-// place under "Program Files (x86)".
+// place under "Program Files (x86)"; when no program is there, the place
+// the system registers Edge at, if it has one.
 void GetEdgePath(Context& context);
 
 }  // namespace tidemark

@@ -86,9 +86,21 @@ public:
 class ProcessStarter {
 public:
     virtual ~ProcessStarter() = default;
-    // Runs the command line unchanged with a normal, activated window; does
-    // not wait. Throws PlatformError when the process cannot be started.
-    virtual void Start(const std::string& commandLine) = 0;
+    // Runs `program` with `arguments` (which start with their own blank)
+    // with a normal, activated window; does not wait. The program's path is
+    // passed as one word even when it holds blanks, so that no other program
+    // runs in its place; the arguments go unchanged. Throws PlatformError
+    // when the process cannot be started.
+    virtual void Start(const std::string& program, const std::string& arguments) = 0;
+};
+
+// Where the system says the browser is installed.
+class BrowserLocation {
+public:
+    virtual ~BrowserLocation() = default;
+    // The browser's program as the system registers it, when that file
+    // exists; nullopt when no such file is found.
+    virtual std::optional<std::string> FindInstalled() = 0;
 };
 
 // The main window's place among the other windows.
@@ -147,6 +159,7 @@ struct Platform {
     InstanceLock& instanceLock;
     MessageBoxes& messageBoxes;
     ProcessStarter& processStarter;
+    BrowserLocation& browserLocation;
     WindowOrder& windowOrder;
     Beeper& beeper;
     Environment& environment;

@@ -52,6 +52,25 @@ TEST_F(StartupUtils, EdgePathTakesOnlyTheDriveLetterOfTheWindowsDirectory) {
     EXPECT_EQ(GetWindowsDir(sim.environment), "E:\\Windows");
 }
 
+TEST_F(StartupUtils, EdgePathIsTheStandardPlaceWhenEdgeIsThereElseWhereItIsRegisteredIfAnywhere) {
+    const std::string standard = "C:\\Program Files (x86)\\Microsoft\\Edge\\Application\\msedge.exe";
+    const std::string registered = "C:\\Program Files\\Microsoft\\Edge\\Application\\msedge.exe";
+    sim.browserLocation.SetInstalled(registered);
+    sim.files.AddFile(standard, "");
+    GetEdgePath(context);
+    EXPECT_EQ(context.EdgePath, standard);
+    EXPECT_EQ(sim.browserLocation.asked(), 0) << "the standard place is tried first";
+
+    sim.files.RemoveFile(standard);
+    sim.files.AddFolder(standard);  // a folder of that name is no program
+    GetEdgePath(context);
+    EXPECT_EQ(context.EdgePath, registered);
+
+    sim.browserLocation.SetInstalled(std::nullopt);
+    GetEdgePath(context);
+    EXPECT_EQ(context.EdgePath, standard) << "with Edge nowhere, a launch reports the standard place";
+}
+
 TEST_F(StartupUtils, WaitMsSleepsInTensRoundingHalvesToEvenAndPumpsBeforeEachSleep) {
     const struct {
         int milliseconds;

@@ -71,8 +71,8 @@ TEST(SimServices, BehaveAsTheirWindowsCounterpartsDo) {
     EXPECT_EQ(sim.pump.passCount(), 3);
 
     sim.processStarter.FailWith(kFileNotFound);
-    EXPECT_THROW(platform.processStarter.Start("msedge.exe --new-window "), PlatformError);
-    EXPECT_EQ(sim.processStarter.commandLines().back(), "msedge.exe --new-window ");
+    EXPECT_THROW(platform.processStarter.Start("msedge.exe", " --new-window "), PlatformError);
+    EXPECT_EQ(sim.processStarter.started().back().commandLine(), "msedge.exe --new-window ");
 }
 
 }  // namespace

@@ -14,7 +14,6 @@
 #include "win32_environment.h"
 #include "win32_instance_lock.h"
 #include "win32_locale.h"
-#include "win32_process_starter.h"
 #include "win32_settings_store.h"
 
 namespace tidemark::win32 {
@@ -138,20 +137,6 @@ TEST(Win32Clock, LocalTimeAdvancesOverASleep) {
     const double elapsed = WaitClockSeconds(after) - WaitClockSeconds(before);
     EXPECT_GE(elapsed, 0.03);
     EXPECT_LT(elapsed, 5.0);
-}
-
-TEST(Win32ProcessStarter, StartsACommandLineAndReportsAMissingProgram) {
-    Win32ProcessStarter starter;
-    wchar_t system[MAX_PATH] = {};
-    ASSERT_GT(GetSystemDirectoryW(system, MAX_PATH), 0u);
-    EXPECT_NO_THROW(starter.Start(ToUtf8(system) + "\\cmd.exe /c exit 0"));
-
-    try {
-        starter.Start(ToUtf8(system) + "\\tidemark-no-such-program.exe --new-window about:blank");
-        FAIL() << "started a program that does not exist";
-    } catch (const PlatformError& error) {
-        EXPECT_EQ(error.code(), static_cast<HResult>(HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND)));
-    }
 }
 
 }  // namespace

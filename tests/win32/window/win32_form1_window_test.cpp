@@ -175,10 +175,12 @@ protected:
     Win32InstanceLock lock{L"Local\\TidemarkTest.Window." + std::to_wstring(GetCurrentProcessId())};
     Win32FileSystem files;
     Win32SpecialFolders specialFolders;
-    Platform platform{services.clock,          services.sleeper,  services.pump,     services.keyboard,
-                      settings,                lock,              boxesInUse,        services.processStarter,
-                      services.windowOrder,    services.beeper,   services.environment, services.locale,
-                      services.automationFactory, files,          specialFolders};
+    Platform platform{services.clock,       services.sleeper,         services.pump,
+                      services.keyboard,    settings,                 lock,
+                      boxesInUse,           services.processStarter,  services.browserLocation,
+                      services.windowOrder, services.beeper,          services.environment,
+                      services.locale,      services.automationFactory, files,
+                      specialFolders};
     Context context{platform};
     Form1 form{context};
     std::size_t startupMessages = 0;
