@@ -83,6 +83,16 @@ void Node::Remove() {
     MarkRemoved();
 }
 
+void Node::MoveTo(const NodePtr& newParent) {
+    const NodePtr owner = parent();
+    if (!owner || !newParent) throw std::logic_error("only a node in the tree moves, and only to a node");
+    const NodePtr self = shared_from_this();
+    auto& siblings = owner->children_;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), self), siblings.end());
+    newParent->children_.push_back(self);
+    parent_ = newParent;
+}
+
 void Node::MarkRemoved() {
     removed_ = true;
     for (const NodePtr& child : children_) child->MarkRemoved();

@@ -93,6 +93,8 @@ public:
     // Takes the node and its subtree off the desktop; references to them then
     // fail as those of a closed window do.
     void Remove();
+    // Takes the node and its subtree, as they are, to the end of `newParent`'s children.
+    void MoveTo(const NodePtr& newParent);
     NodePtr parent() const { return parent_.lock(); }
     const std::vector<NodePtr>& children() const { return children_; }
     // The children that are there now, in order.
