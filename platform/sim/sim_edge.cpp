@@ -115,8 +115,8 @@ void SimEdge::Navigate(const EdgeWindowPtr& window, const EdgeTabPtr& tab, const
     const std::string address = TrimBlanks(typed);
     tab->address = address;
     if (window->selectedTab() == tab) window->addressEdit()->value = address;
-    // The old page goes at once; the new one shows when it has loaded.
-    if (tab->page) tab->page->document->Remove();
+    // The old page goes at once (with whatever replaced it); the new one shows when it has loaded.
+    while (!tab->contents->children().empty()) tab->contents->children().front()->Remove();
     tab->page.reset();
     const int navigation = ++tab->navigation;
     std::weak_ptr<EdgeTab> weakTab = tab;

@@ -27,6 +27,15 @@ public:
     }
     // Still shown in its tab.
     bool Showing() const { return !document->removed(); }
+    // Another page takes this one's place in the tab (a redirect, a script
+    // that replaces the page): the document goes, a blank one titled `title` comes.
+    void ReplaceDocument(const std::string& title) {
+        const NodePtr contents = document->parent();
+        if (!contents) return;
+        document->Remove();
+        contents->Add({.name = title, .controlType = uia::control::Document, .automationId = "RootWebArea"});
+        tabItem_->name = title;
+    }
 
     Desktop& desktop;
     const NodePtr document;  // "RootWebArea"

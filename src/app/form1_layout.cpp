@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/app_identity.h"
+#include "sites/site_table.h"
 
 namespace tidemark {
 
@@ -15,11 +16,11 @@ using K = ControlKind;
 // The check boxes' tooltips are the measurement pages the runs open.
 constexpr std::array kControls = {
     ControlDescription{"chkFAST", -1, K::CheckBox, "Frame1", "FAST", {120, 240, 945, 225}, 0, 1, 0.0,
-                       "https://fast.com/ja/"},
+                       kSiteFAST.address},
     ControlDescription{"chkUSEN", -1, K::CheckBox, "Frame1", "USEN", {1050, 240, 915, 225}, 1, 1, 0.0,
-                       "https://speedtest.gate02.ne.jp/"},
+                       kSiteUSEN.address},
     ControlDescription{"chkSPEED", -1, K::CheckBox, "Frame1", "SPEED", {2040, 240, 975, 225}, 2, 1, 0.0,
-                       "https://www.speedtest.net/"},
+                       kSiteSPEED.address},
     ControlDescription{"txtFileName", -1, K::TextBox, "Frame1", "Tidemark", {1110, 630, 1485, 330}, 3, 0, 0.0,
                        "The ｆile will be made in MyDocument\\."},
     ControlDescription{"txtInterval", -1, K::TextBox, "Frame1", "30", {1890, 1050, 705, 330}, 4, 0, 0.0,
