@@ -1,0 +1,116 @@
+// The cost of one poll of the SPEED page's two waits on a desktop of
+// realistic size (a few other top-level windows beside the simulated Edge):
+// the server-selection wait (the page document refreshed, four searches)
+// and the gauge-gone wait in TestSPEED (the window's checks, one gauge
+// search). Prints the virtual and the real time of one poll of each.
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "common/automation_startup.h"
+#include "common/edge_path.h"
+#include "sim/sim_edge.h"
+#include "sim/sim_platform.h"
+#include "sim/sim_speed_page.h"
+#include "sites/site_page.h"
+#include "sites/site_table.h"
+#include "sites/speed_site.h"
+
+namespace {
+
+using namespace tidemark;
+namespace control = uia::control;
+using Steady = std::chrono::steady_clock;
+
+void AddOtherWindows(sim::Desktop& desktop) {
+    for (int i = 0; i < 5; ++i) {
+        const sim::NodePtr other = desktop.root()->Add({.name = "Other " + std::to_string(i),
+                                                        .controlType = control::Window, .className = "OtherWindow",
+                                                        .window = true});
+        for (int j = 0; j < 8; ++j) other->Add({.name = "control " + std::to_string(j)});
+    }
+}
+
+double MicrosecondsSince(Steady::time_point start) {
+    return std::chrono::duration<double, std::micro>(Steady::now() - start).count();
+}
+
+struct Browser {
+    uia::Ref<uia::Element> window, browserView, tab, document;
+
+    bool Open(Context& context) {
+        bool timedOut = false;
+        return OpenSitePage(context, window, browserView, tab, document, std::string(kSiteSPEED.address),
+                            std::string(kSiteSPEED.title), timedOut);
+    }
+};
+
+}  // namespace
+
+int main() {
+    sim::SimPlatform sim;
+    Context context(sim.platform());
+    InitAutomation(context);
+    GetEdgePath(context);
+    sim::SimEdge edge(sim.desktop);
+    edge.Attach(sim.processStarter, sim.keyboard);
+    sim::LineModel line;
+    sim::SpeedPage page(line);
+    page.Register(edge);
+    AddOtherWindows(sim.desktop);
+    bool ok = true;
+
+    // A chosen server ends the wait in its first poll: the mean of many such waits is one poll.
+    Browser browser;
+    page.settings.serverChoiceMs = 0;
+    ok = browser.Open(context) && ok;
+    std::string server;
+    constexpr int kSinglePolls = 2000;
+    int findsBefore = sim.desktop.calls(sim::Call::FindFirst);
+    double virtualStart = sim.clock.ElapsedMs();
+    Steady::time_point realStart = Steady::now();
+    for (int i = 0; i < kSinglePolls; ++i)
+        ok = WaitSpeedServerChosen(context, browser.window, browser.browserView, browser.document, server) && ok;
+    const double pollVirtualMs = (sim.clock.ElapsedMs() - virtualStart) / kSinglePolls;
+    const double findsPerPoll = double(sim.desktop.calls(sim::Call::FindFirst) - findsBefore) / kSinglePolls;
+    std::printf("server wait, server chosen (%d waits of one poll): per poll %.3f ms virtual, %.2f us real\n",
+                kSinglePolls, pollVirtualMs, MicrosecondsSince(realStart) / kSinglePolls);
+
+    // A server that is never chosen: the whole 60 s. Its page never ends a measurement either.
+    page.settings.serverChoiceMs = sim::kForever;
+    page.settings.measureMs = sim::kForever;
+    ok = browser.Open(context) && ok;
+    findsBefore = sim.desktop.calls(sim::Call::FindFirst);
+    virtualStart = sim.clock.ElapsedMs();
+    realStart = Steady::now();
+    const bool chosen = WaitSpeedServerChosen(context, browser.window, browser.browserView, browser.document, server);
+    double realUs = MicrosecondsSince(realStart);
+    double virtualMs = sim.clock.ElapsedMs() - virtualStart;
+    int polls = static_cast<int>(double(sim.desktop.calls(sim::Call::FindFirst) - findsBefore) / findsPerPoll + 0.5);
+    ok = !chosen && polls > 0 && ok;
+    std::printf("server wait, never chosen: %s after %d polls, %.0f ms virtual, %.1f ms real; "
+                "per poll %.3f ms virtual, %.2f us real\n",
+                chosen ? "chosen" : "gave up", polls, virtualMs, realUs / 1000.0, virtualMs / polls, realUs / polls);
+
+    // The gauge-gone wait runs its 90 s. Each poll reads the window's visual
+    // state once; the press reads one property more.
+    std::string texts[6];
+    const int readsBefore = sim.desktop.calls(sim::Call::GetCurrentPropertyValue);
+    virtualStart = sim.clock.ElapsedMs();
+    realStart = Steady::now();
+    const bool measured = TestSPEED(context, browser.window, browser.browserView, browser.tab, browser.document,
+                                    texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]);
+    realUs = MicrosecondsSince(realStart);
+    virtualMs = sim.clock.ElapsedMs() - virtualStart;
+    polls = sim.desktop.calls(sim::Call::GetCurrentPropertyValue) - readsBefore - 1;
+    ok = !measured && polls > 0 && ok;
+    std::printf("gauge-gone wait, never gone: %s after %d polls, %.0f ms virtual, %.1f ms real; "
+                "per poll %.3f ms virtual, %.2f us real (the press and first gauge search included)\n",
+                measured ? "measured" : "gave up", polls, virtualMs, realUs / 1000.0, virtualMs / polls,
+                realUs / polls);
+
+    browser = Browser{};
+    context.automation = AutomationState{};
+    return sim.desktop.live().total() == 0 && ok ? 0 : 1;
+}

@@ -1,0 +1,96 @@
+#include "sites/usen_site.h"
+
+#include "common/numeric_text.h"
+#include "common/window_utils.h"
+#include "sites/measurement_wait.h"
+#include "sites/site_table.h"
+#include "uia/actions.h"
+#include "uia/polling.h"
+#include "uia/search.h"
+#include "uia/walk.h"
+
+namespace tidemark {
+
+namespace {
+using uia::Element;
+using uia::Ref;
+
+constexpr double kMeasureSeconds = 30;
+constexpr double kSearchMs = 100;
+constexpr std::int32_t kAfterStartMs = 100;
+constexpr const char* kStartLink = "測定開始";
+constexpr const char* kStartClass = "btn btn-start";
+constexpr const char* kAbortLink = "測定中断";
+constexpr const char* kAbortClass = "btn btn-abort";
+
+bool PressStart(Context& context, Ref<Element>& document) {
+    Ref<Element> startLink;
+    return uia::InvokeElement(context, startLink, kStartLink, uia::control::Hyperlink, "", "", kStartClass,
+                              uia::scope::Children, document);
+}
+
+bool AbortLinkShown(Context& context, Ref<Element>& document) {
+    Ref<Element> abortLink;
+    return uia::WaitFindElement(context, abortLink, kAbortLink, uia::control::Hyperlink, "", "", kAbortClass,
+                                uia::scope::Children, document, kSearchMs, true);
+}
+
+bool NextSibling(Context& context, Ref<Element>& next, Ref<Element>& from) {
+    return uia::WalkElement(context, next, from, uia::direction::NextSibling, 1);
+}
+
+// The three elements after the label are the integer part, the fraction part
+// and the unit. Ping and jitter may come without a fraction part: then the
+// second is the unit, and the third must still be there.
+bool ReadFigure(Context& context, Ref<Element>& document, const char* label, bool fractionOptional,
+                std::string& figureText, std::string& unitText) {
+    Ref<Element> labelElement, first, second, third;
+    if (!uia::WaitFindElement(context, labelElement, label, uia::control::Text, "", "", "", uia::scope::Children,
+                              document, kSearchMs, true))
+        return false;
+    if (!NextSibling(context, first, labelElement) || !NextSibling(context, second, first) ||
+        !NextSibling(context, third, second))
+        return false;
+
+    const std::string secondName = uia::Require(second).CurrentName();
+    if (!fractionOptional || secondName.find('.') != std::string::npos) {
+        figureText = uia::Require(first).CurrentName() + secondName;
+        unitText = uia::Require(third).CurrentName();
+    } else {
+        figureText = uia::Require(first).CurrentName();
+        unitText = secondName;
+    }
+    return IsNumericText(context.platform.locale, figureText);
+}
+}  // namespace
+
+bool TestUSEN(Context& context, Ref<Element>& window, Ref<Element>& browserView, Ref<Element>& /*tab*/,
+              Ref<Element>& document, std::string& downloadText, std::string& downloadUnit, std::string& uploadText,
+              std::string& uploadUnit, std::string& pingText, std::string& pingUnit, std::string& jitterText,
+              std::string& jitterUnit) {
+    const std::string title(kSiteUSEN.title);
+    if (uia::Require(document).CurrentName() != title) return false;
+
+    if (!PressStart(context, document)) return false;
+    WaitMs(context.platform, kAfterStartMs);
+    if (!AbortLinkShown(context, document)) return false;
+
+    const double start = StartOfWait(context);
+    for (;;) {
+        if (SecondsPassed(context, start, kMeasureSeconds)) return false;
+        PausePoll(context);
+        if (!KeepWindowShowing(context, window, browserView, document, title)) return false;
+        // Both are asked every time. A document that no longer answers hides
+        // the abort link too; the label search after it then fails.
+        const bool answers = WindowAnswers(context, window);
+        const bool measuring = AbortLinkShown(context, document);
+        if (answers && !measuring) break;
+    }
+
+    return ReadFigure(context, document, "DOWNLOAD", false, downloadText, downloadUnit) &&
+           ReadFigure(context, document, "UPLOAD", false, uploadText, uploadUnit) &&
+           ReadFigure(context, document, "PING", true, pingText, pingUnit) &&
+           ReadFigure(context, document, "JITTER", true, jitterText, jitterUnit);
+}
+
+}  // namespace tidemark
