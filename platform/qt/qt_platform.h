@@ -11,7 +11,7 @@
 #include "qt/qt_window_services.h"
 #include "qt/linux_file_system.h"
 #include "qt/linux_special_folders.h"
-#include "qt/no_browser.h"
+#include "qt/simulated_browser.h"
 #include "sim/desktop.h"
 #include "sim/sim_automation_factory.h"
 
@@ -21,12 +21,10 @@ struct QtPlatform {
     QtClock clock;
     QtSleeper sleeper;
     QtMessagePump pump;
-    QtKeyboard keyboard;
+    QtKeyboard realKeyboard;
     QtSettingsStore settings;
     QtInstanceLock instanceLock;
     QtMessageBoxes messageBoxes;
-    NoBrowserStarter processStarter;
-    NoBrowserLocation browserLocation;
     QtWindowOrder windowOrder;
     QtBeeper beeper;
     QtEnvironment environment;
@@ -34,12 +32,14 @@ struct QtPlatform {
     // The simulated desktop on the real clock stands in for Windows UI Automation.
     sim::Desktop desktop{clock};
     sim::SimAutomationFactory automationFactory{desktop};
+    SimulatedBrowser browser{desktop};
+    SimulatedBrowserKeyboard keyboard{realKeyboard, browser.edge};
     LinuxFileSystem files;
     LinuxSpecialFolders specialFolders;
 
-    Platform platform{clock,        sleeper,     pump,    keyboard,    settings,
-                      instanceLock, messageBoxes, processStarter, browserLocation, windowOrder,
-                      beeper,       environment, locale,  automationFactory, files,
+    Platform platform{clock,        sleeper,      pump,    keyboard,    settings,
+                      instanceLock, messageBoxes, browser, browser,     windowOrder,
+                      beeper,       environment,  locale,  automationFactory, files,
                       specialFolders};
 
     // The window that message boxes open over and that is brought to the front.

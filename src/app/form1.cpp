@@ -3,14 +3,23 @@
 #include "app/form1_layout.h"
 #include "app/form_settings.h"
 #include "app/form_validation.h"
+#include "app/interval_limits.h"
+#include "app/remain_time.h"
+#include "browser/close_edge.h"
 #include "common/automation_startup.h"
 #include "common/edge_path.h"
+#include "common/wait_clock.h"
 #include "common/window_utils.h"
+#include "run/run_speed_tests.h"
+#include "uia/liveness.h"
 
 namespace tidemark {
 
 namespace {
 constexpr std::size_t kVirtualKeyControl = 0x11;
+constexpr double kDueWindowSeconds = 0.6;
+constexpr double kFallbackIntervalMinutes = 3;
+constexpr std::int32_t kWindowAnswerMs = 100;
 
 CheckBox DesignCheckBox(const char* name) { return {Form1Control(name).designValue, true}; }
 TextBox DesignTextBox(const char* name) { return {std::string(Form1Control(name).caption), true}; }
@@ -89,11 +98,77 @@ void Form1::txtInterval_Validate(bool& Cancel) {
     if (outcome.cancel) Cancel = true;
 }
 
-// The schedule comes with its own change; until then the buttons do nothing.
-void Form1::cmdStart_Click() {}
-void Form1::cmdStop_Click() {}
-void Form1::cmdTestNow_Click() {}
-void Form1::tmrProc_Timer() {}
+void Form1::cmdStart_Click() {
+    lblTimeRemain.Caption.clear();
+    NextRunTime = ReadWaitClock(context_.platform.clock);
+    Frame1.Enabled = false;
+    cmdStart.Enabled = false;
+    cmdStop.Enabled = true;
+    cmdTestNow.Enabled = true;
+    RunAborted = false;
+    tmrProc_Timer();  // due now: the first run happens inside the click
+    if (!RunAborted) tmrProc.Enabled = true;
+}
+
+void Form1::cmdStop_Click() {
+    lblTimeRemain.Caption.clear();
+    tmrProc.Enabled = false;
+    cmdTestNow.Enabled = false;
+    cmdStop.Enabled = false;
+    cmdStart.Enabled = true;
+    Frame1.Enabled = true;
+    if (chkCloseEdge.Value == 1 && uia::IsElementAlive(context_, elmEdgeWindow, kWindowAnswerMs))
+        (void)CloseEdge(context_, elmEdgeWindow);
+}
+
+void Form1::cmdTestNow_Click() {
+    if (cmdStop.Enabled && !cmdStart.Enabled) NextRunTime = ReadWaitClock(context_.platform.clock);
+}
+
+void Form1::tmrProc_Timer() {
+    // A tick that falls inside a run's waits is not a tick of its own.
+    if (inTick_) return;
+    inTick_ = true;
+    struct Leave {
+        bool& inTick;
+        ~Leave() { inTick = false; }
+    } leave{inTick_};
+
+    const double now = ReadWaitClock(context_.platform.clock);
+    lblTimeRemain.Caption = GetRemainTimeText(NextRunTime - now);
+    if (NextRunTime - kDueWindowSeconds < now && now < NextRunTime + kDueWindowSeconds) {
+        cmdStop.Enabled = false;
+        cmdTestNow.Enabled = false;
+        RunSpeedTests(context_, CurrentRunSettings(), *this, elmEdgeWindow, elmEdgeTab);
+        if (RunAborted) return;
+        NextRunTime += IntervalSeconds();  // from the slot's own time, not the run's end
+    } else if (NextRunTime < now) {
+        // Missed slots (sleep, a moved clock, a long run) are skipped, never made up.
+        do {
+            NextRunTime += IntervalSeconds();
+            context_.platform.pump.DoEvents();
+        } while (NextRunTime <= now);
+    }
+    cmdTestNow.Enabled = true;
+    cmdStop.Enabled = true;
+}
+
+void Form1::AbortSchedule() {
+    RunAborted = true;
+    cmdStop_Click();
+}
+
+RunSettings Form1::CurrentRunSettings() const {
+    return {chkFAST.Value == 1, chkUSEN.Value == 1, chkSPEED.Value == 1, chkCloseEdge.Value == 1, txtFileName.Text};
+}
+
+// The field is validated as it is left; a value the schedule cannot step by
+// (possible only with the limit off) falls back to the usual minimum.
+double Form1::IntervalSeconds() {
+    double minutes = IntervalMinutes(context_.platform.locale, txtInterval.Text);
+    if (CheckIntervalFits(minutes) != IntervalFit::Schedulable) minutes = kFallbackIntervalMinutes;
+    return minutes * 60.0;
+}
 
 void Form1::ApplyStartButtonRule() {
     cmdStart.Enabled = chkFAST.Value == 1 || chkUSEN.Value == 1 || chkSPEED.Value == 1;

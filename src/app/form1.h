@@ -6,6 +6,7 @@
 
 #include "app/controls.h"
 #include "common/context.h"
+#include "run/run_host.h"
 #include "uia/automation.h"
 
 namespace tidemark {
@@ -13,7 +14,7 @@ namespace tidemark {
 // What the toolkit must do with the process after Form_Load or Form_Unload.
 enum class ProcessFate { KeepRunning, EndAtOnce };
 
-class Form1 {
+class Form1 : private RunHost {
 public:
     explicit Form1(Context& context);
 
@@ -60,6 +61,12 @@ public:
     uia::Ref<uia::Element> elmEdgeTab;
 
 private:
+    // What the run calls back: the status line, and giving up the schedule.
+    void SetStatus(const std::string& text) override { lblTimeRemain.Caption = text; }
+    void AbortSchedule() override;
+
+    RunSettings CurrentRunSettings() const;
+    double IntervalSeconds();
     void StartAutomation();
     void ApplyStartButtonRule();
     void PutCheckValue(CheckBox& box, int value, void (Form1::*click)());
@@ -67,6 +74,7 @@ private:
 
     Context& context_;
     bool anotherInstanceRuns_ = false;
+    bool inTick_ = false;
 };
 
 }  // namespace tidemark
