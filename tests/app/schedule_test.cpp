@@ -154,6 +154,13 @@ TEST_F(ScheduleTest, MissedSlotsAreSkippedWhetherTheRunWasLongTheComputerSleptOr
     EXPECT_NEAR(Remaining(), remaining + 20, 0.01);
     Idle(Remaining() * 1000 + 600);
     EXPECT_EQ(Rows(), 2);
+
+    // Put forward past a due time: that slot is skipped, not run late.
+    const double due = form.NextRunTime;
+    sim.clock.Advance(Remaining() * 1000 + 5'000);
+    form.tmrProc_Timer();
+    EXPECT_EQ(Rows(), 2);
+    EXPECT_EQ(form.NextRunTime, due + 60);
 }
 
 TEST_F(ScheduleTest, AFileThatStaysInUseAtTheFirstRunLeavesTheScheduleOff) {

@@ -82,6 +82,39 @@ TEST_F(RunTest, UnreachablePagesEndInATimeOutWithTheLaterColumnsInError) {
     EXPECT_EQ(LastStatus(), run_text::kAllDone);
 }
 
+TEST_F(RunTest, ASlowServerChoiceTimesOutAndAUsenTestFailingTwiceOrAWindowThatStaysMinimisedIsAnError) {
+    sites.speed.settings.serverChoiceMs = sim::kForever;
+    Run();
+    EXPECT_EQ(Csv(), kResultHeader + RowNow("Test timed out.", std::string(kFastFigures) + "," + kUsenFigures +
+                                                                   ",Error,Error,Error"));
+    EXPECT_EQ(LastStatus(), run_text::kTimedOutStatus);
+    EXPECT_TRUE(edge.windows().empty());
+
+    sites.usen.settings.dashed = sim::UsenPage::Figure::Upload;
+    const std::string before = Csv();
+    Run();
+    EXPECT_EQ(Csv(), before + RowNow("An error occurred in the test.",
+                                     std::string(kFastFigures) + ",94.52Mbps,--Mbps,Error,Error,Error,Error,Error"));
+    EXPECT_EQ(sites.usen.presses(), 3) << "pressed again for the retry";
+    EXPECT_EQ(LastStatus(), run_text::kErrorStatus);
+
+    // A window minimised between runs that will not come back.
+    sites.usen.settings.dashed = sim::UsenPage::Figure::None;
+    settings.speed = false;
+    Run();
+    const sim::EdgeWindowPtr opened = edge.windows().front();
+    opened->node()->visualState = uia::visual_state::Minimized;
+    opened->node()->WithholdPattern(uia::pattern::Window, sim::kForever);
+    const std::string cleanRun = Csv();
+    Run();
+    // Not reached counts as not obtained, also for SPEED, which was not chosen; the
+    // row is stamped before Edge, which cannot be closed either, is given up on.
+    const std::string row = Csv().substr(cleanRun.size());
+    EXPECT_EQ(row.substr(row.find(",An")),
+              ",An error occurred in the test.,Error,Error,Error,Error,Error,Error,Error,Error\r\n");
+    EXPECT_EQ(LastStatus(), run_text::kErrorStatus);
+}
+
 TEST_F(RunTest, AnEarlierTitleWaitDoesNotMakeALaterFailureATimeOut) {
     // FAST's page never shows its title, and the address bar is gone by the time USEN is typed.
     edge.RegisterPage(std::string(kSiteFAST.address), [this](const sim::EdgePagePtr& page) {
