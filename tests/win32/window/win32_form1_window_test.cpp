@@ -413,12 +413,16 @@ TEST_F(Win32WindowTest, TheArmedStateLocksTheFrameAndMovesTheFocusToStop) {
     EXPECT_EQ(WindowText(C("lblTimeRemain")), L"00:29:58");
     EXPECT_EQ(GetFocus(), stop);
 
-    Keys({VK_MENU, 'A'});  // Stop's access key
-    EXPECT_EQ((*clicks)[stop], 1);
     Click(C("chkFAST"));
     EXPECT_EQ(form.chkFAST.Value, 1) << "a locked box does not change";
-
     EXPECT_TRUE(testing::HoldForScreenshot(window->handle(), L"armed")) << "the screenshot script did not answer";
+
+    Keys({VK_MENU, 'A'});  // Stop's access key
+    EXPECT_EQ((*clicks)[stop], 1);
+    EXPECT_TRUE(IsWindowEnabled(C("chkFAST"))) << "Stop unlocks the settings";
+    EXPECT_TRUE(IsWindowEnabled(C("cmdStart")));
+    EXPECT_FALSE(IsWindowEnabled(stop));
+    EXPECT_EQ(WindowText(C("lblTimeRemain")), L"");
 }
 
 // MessageBoxW's own modal loop runs inside the refused click. A hook answers
