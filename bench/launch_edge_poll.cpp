@@ -9,9 +9,8 @@
 #include <cstdio>
 #include <string>
 
+#include "bench_edge_desktop.h"
 #include "browser/edge_launch.h"
-#include "common/automation_startup.h"
-#include "common/edge_path.h"
 #include "sim/sim_edge.h"
 #include "sim/sim_platform.h"
 
@@ -19,15 +18,6 @@ namespace {
 
 using namespace tidemark;
 namespace control = uia::control;
-
-void AddOtherWindows(sim::Desktop& desktop) {
-    for (int i = 0; i < 5; ++i) {
-        const sim::NodePtr other = desktop.root()->Add({.name = "Other " + std::to_string(i),
-                                                        .controlType = control::Window, .className = "OtherWindow",
-                                                        .window = true});
-        for (int j = 0; j < 8; ++j) other->Add({.name = "control " + std::to_string(j)});
-    }
-}
 
 void BuildPage(const sim::EdgePagePtr& page) {
     page->SetTitle("Internet Speed Test | Fast.com");
@@ -63,14 +53,11 @@ Launch TimeLaunch(sim::SimPlatform& sim, Context& context) {
 }  // namespace
 
 int main() {
-    sim::SimPlatform sim;
-    Context context(sim.platform());
-    InitAutomation(context);
-    GetEdgePath(context);
-    sim::SimEdge edge(sim.desktop);
-    edge.Attach(sim.processStarter, sim.keyboard);
+    bench::BenchEdgeDesktop bench;
+    sim::SimPlatform& sim = bench.sim;
+    Context& context = bench.context;
+    sim::SimEdge& edge = bench.edge;
     edge.RegisterPage("https://fast.com/", BuildPage);
-    AddOtherWindows(sim.desktop);
     const sim::EdgeWindowPtr window = edge.OpenWindow("https://fast.com/");
     for (int i = 0; i < 4; ++i) edge.OpenTab(window, "https://example.org/" + std::to_string(i));
     window->Show(window->tabs().front());

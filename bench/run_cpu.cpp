@@ -4,65 +4,39 @@
 // seconds and about 30 s). Prints the wall time, the process CPU time and
 // the CPU share (goal: under 2 %). The result file goes to a throw-away home.
 
-#include <sys/resource.h>
-
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
 
-#include <QApplication>
 #include <QTimer>
 
-#include "app/form1.h"
-#include "bench_home.h"
-#include "common/app_identity.h"
-#include "qt/form1_window.h"
-#include "qt/qt_platform.h"
-
-namespace {
-
-double CpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-}  // namespace
+#include "bench_qt_program.h"
 
 int main(int argc, char* argv[]) {
-    tidemark::bench::BenchHome home;
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(tidemark::kAppTitle));
-
-    tidemark::qt::QtPlatform services;
-    tidemark::Context context(services.platform);
-    tidemark::Form1 form(context);
-    tidemark::qt::Form1Window window(form, [] { QApplication::quit(); });
-    services.SetMainWindow(&window);
-    services.pump.SetBeforeEvents([&window] { window.SyncFromForm(); });
-    if (form.Form_Load() != tidemark::ProcessFate::KeepRunning) {
+    tidemark::bench::QtBenchProgram program(argc, argv);
+    if (!program.Load()) {
         std::fprintf(stderr, "another copy holds the lock\n");
         return 1;
     }
-    window.SyncFromForm();
+    tidemark::Form1& form = program.form;
+    tidemark::qt::Form1Window& window = program.window;
     window.show();
 
     bool measured = false;
     QTimer::singleShot(500, [&] {
-        const double cpuStart = CpuSeconds();
+        const double cpuStart = tidemark::bench::ProcessCpuSeconds();
         const auto wallStart = std::chrono::steady_clock::now();
         form.cmdStart_Click();  // the first run happens inside the click
         window.SyncFromForm();
-        const double cpu = CpuSeconds() - cpuStart;
+        const double cpu = tidemark::bench::ProcessCpuSeconds() - cpuStart;
         const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
         form.tmrProc.Enabled = false;
         window.SyncFromForm();
         measured = true;
 
-        std::ifstream file(home.documents() / (form.txtFileName.Text + ".csv"), std::ios::binary);
+        std::ifstream file(program.home.documents() / (form.txtFileName.Text + ".csv"), std::ios::binary);
         const std::string csv((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
         const std::size_t lastLineEnd = csv.size() >= 3 ? csv.rfind("\r\n", csv.size() - 3) : std::string::npos;
         const std::size_t lastRow = lastLineEnd == std::string::npos ? lastLineEnd : lastLineEnd + 2;

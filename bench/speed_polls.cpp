@@ -8,8 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "common/automation_startup.h"
-#include "common/edge_path.h"
+#include "bench_edge_desktop.h"
 #include "sim/sim_edge.h"
 #include "sim/sim_platform.h"
 #include "sim/sim_speed_page.h"
@@ -22,15 +21,6 @@ namespace {
 using namespace tidemark;
 namespace control = uia::control;
 using Steady = std::chrono::steady_clock;
-
-void AddOtherWindows(sim::Desktop& desktop) {
-    for (int i = 0; i < 5; ++i) {
-        const sim::NodePtr other = desktop.root()->Add({.name = "Other " + std::to_string(i),
-                                                        .controlType = control::Window, .className = "OtherWindow",
-                                                        .window = true});
-        for (int j = 0; j < 8; ++j) other->Add({.name = "control " + std::to_string(j)});
-    }
-}
 
 double MicrosecondsSince(Steady::time_point start) {
     return std::chrono::duration<double, std::micro>(Steady::now() - start).count();
@@ -49,16 +39,13 @@ struct Browser {
 }  // namespace
 
 int main() {
-    sim::SimPlatform sim;
-    Context context(sim.platform());
-    InitAutomation(context);
-    GetEdgePath(context);
-    sim::SimEdge edge(sim.desktop);
-    edge.Attach(sim.processStarter, sim.keyboard);
-    sim::LineModel line;
+    bench::BenchEdgeDesktop bench;
+    sim::SimPlatform& sim = bench.sim;
+    Context& context = bench.context;
+    sim::SimEdge& edge = bench.edge;
+    sim::LineModel& line = bench.line;
     sim::SpeedPage page(line);
     page.Register(edge);
-    AddOtherWindows(sim.desktop);
     bool ok = true;
 
     // A chosen server ends the wait in its first poll: the mean of many such waits is one poll.

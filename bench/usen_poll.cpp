@@ -9,8 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "common/automation_startup.h"
-#include "common/edge_path.h"
+#include "bench_edge_desktop.h"
 #include "sim/sim_edge.h"
 #include "sim/sim_platform.h"
 #include "sim/sim_usen_page.h"
@@ -22,15 +21,6 @@ namespace {
 
 using namespace tidemark;
 namespace control = uia::control;
-
-void AddOtherWindows(sim::Desktop& desktop) {
-    for (int i = 0; i < 5; ++i) {
-        const sim::NodePtr other = desktop.root()->Add({.name = "Other " + std::to_string(i),
-                                                        .controlType = control::Window, .className = "OtherWindow",
-                                                        .window = true});
-        for (int j = 0; j < 8; ++j) other->Add({.name = "control " + std::to_string(j)});
-    }
-}
 
 struct Measurement {
     bool ok;
@@ -62,16 +52,13 @@ Measurement TimeMeasurement(sim::SimPlatform& sim, Context& context) {
 }  // namespace
 
 int main() {
-    sim::SimPlatform sim;
-    Context context(sim.platform());
-    InitAutomation(context);
-    GetEdgePath(context);
-    sim::SimEdge edge(sim.desktop);
-    edge.Attach(sim.processStarter, sim.keyboard);
-    sim::LineModel line;
+    bench::BenchEdgeDesktop bench;
+    sim::SimPlatform& sim = bench.sim;
+    Context& context = bench.context;
+    sim::SimEdge& edge = bench.edge;
+    sim::LineModel& line = bench.line;
     sim::UsenPage usen(line);
     usen.Register(edge);
-    AddOtherWindows(sim.desktop);
 
     usen.settings.neverFinishes = true;
     const Measurement never = TimeMeasurement(sim, context);
