@@ -6,9 +6,11 @@
 
 #include <cerrno>
 
-#include "qt/linux_unique_fd.h"
+#include "posix/unique_fd.h"
 
 namespace tidemark::qt {
+
+using posix::UniqueFd;
 
 namespace {
 

@@ -14,9 +14,11 @@
 
 #include "qt/linux_file_errors.h"
 #include "qt/linux_file_in_use.h"
-#include "qt/linux_unique_fd.h"
+#include "posix/unique_fd.h"
 
 namespace tidemark::qt {
+
+using posix::UniqueFd;
 
 namespace {
 

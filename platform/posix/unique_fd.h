@@ -4,9 +4,9 @@
 
 #include <utility>
 
-namespace tidemark::qt {
+namespace tidemark::posix {
 
-// An owned file descriptor, closed once.
+// An owned file descriptor, closed once. Shared by the Linux layers.
 class UniqueFd {
 public:
     explicit UniqueFd(int fd = -1) : fd_(fd) {}
@@ -26,12 +26,12 @@ public:
     explicit operator bool() const { return fd_ >= 0; }
     // close()'s answer, for callers whose data depends on it (0 or -1 with errno).
     int Close() { return fd_ < 0 ? 0 : ::close(std::exchange(fd_, -1)); }
-
-private:
     void Reset() {
         if (fd_ >= 0) ::close(std::exchange(fd_, -1));
     }
+
+private:
     int fd_;
 };
 
-}  // namespace tidemark::qt
+}  // namespace tidemark::posix

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "common/platform_error.h"
+#include "posix/unique_fd.h"
+
+namespace tidemark::chromium {
+
+using posix::UniqueFd;
+
+constexpr HResult kTimeout = static_cast<HResult>(0x800705B4u);      // HRESULT_FROM_WIN32(ERROR_TIMEOUT)
+constexpr HResult kBrokenPipe = static_cast<HResult>(0x8007006Du);   // HRESULT_FROM_WIN32(ERROR_BROKEN_PIPE)
+constexpr HResult kInvalidData = static_cast<HResult>(0x8007000Du);  // HRESULT_FROM_WIN32(ERROR_INVALID_DATA)
+
+// A synchronous DevTools protocol client over two descriptors carrying
+// NUL-terminated JSON messages: one request, then its reply; events that
+// arrive meanwhile wait in a queue. Every wait is bounded by the deadline, so
+// a hung or vanished peer becomes a PlatformError rather than a hang.
+class DevToolsPipe {
+public:
+    static constexpr std::chrono::milliseconds kDefaultTimeout{10'000};
+
+    DevToolsPipe(UniqueFd readFd, UniqueFd writeFd, std::chrono::milliseconds timeout = kDefaultTimeout);
+
+    // The reply's "result". Throws PlatformError: kTimeout, kBrokenPipe,
+    // kInvalidData for an unreadable reply, kEFail for a protocol error.
+    nlohmann::json Call(const std::string& method, const nlohmann::json& params = nlohmann::json::object(),
+                        const std::optional<std::string>& sessionId = {});
+
+    // The events received so far, oldest first; the queue is left empty.
+    std::vector<nlohmann::json> TakeEvents();
+
+    void SetTimeout(std::chrono::milliseconds timeout) { timeout_ = timeout; }
+    std::chrono::milliseconds timeout() const { return timeout_; }
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    void Send(const std::string& method, const std::string& bytes, Clock::time_point deadline);
+    // The next whole message, waiting for it until the deadline.
+    std::string Receive(const std::string& method, Clock::time_point deadline);
+    int MillisecondsLeft(Clock::time_point deadline) const;
+
+    UniqueFd read_;
+    UniqueFd write_;
+    std::chrono::milliseconds timeout_;
+    std::int64_t nextId_ = 1;
+    bool broken_ = false;
+    std::string buffer_;
+    std::size_t scanned_ = 0;
+    std::deque<nlohmann::json> events_;
+};
+
+}  // namespace tidemark::chromium

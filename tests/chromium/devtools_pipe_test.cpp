@@ -1,0 +1,181 @@
+#include "chromium/devtools_pipe.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+namespace tidemark::chromium {
+namespace {
+
+using nlohmann::json;
+using namespace std::chrono_literals;
+using ::testing::HasSubstr;
+
+// The browser's side of the two pipes, played by the test itself.
+class FakePeer {
+public:
+    explicit FakePeer(std::chrono::milliseconds timeout = 5s) {
+        int requests[2], replies[2];
+        if (::pipe2(requests, O_CLOEXEC) != 0 || ::pipe2(replies, O_CLOEXEC) != 0) ADD_FAILURE() << "pipe2";
+        requests_ = UniqueFd(requests[0]);
+        replies_ = UniqueFd(replies[1]);
+        client_ = std::make_unique<DevToolsPipe>(UniqueFd(replies[0]), UniqueFd(requests[1]), timeout);
+    }
+
+    DevToolsPipe& client() { return *client_; }
+
+    void SendRaw(const std::string& bytes) {
+        std::size_t sent = 0;
+        while (sent < bytes.size()) {
+            const ssize_t written = ::write(replies_.get(), bytes.data() + sent, bytes.size() - sent);
+            ASSERT_GT(written, 0);
+            sent += static_cast<std::size_t>(written);
+        }
+    }
+    void Send(const json& message) { SendRaw(message.dump() + std::string(1, '\0')); }
+
+    json NextRequest() {
+        std::string text;
+        char c;
+        while (::read(requests_.get(), &c, 1) == 1 && c != '\0') text.push_back(c);
+        return json::parse(text);
+    }
+
+    void GrowReplyPipe(int bytes) { ASSERT_GE(::fcntl(replies_.get(), F_SETPIPE_SZ, bytes), bytes); }
+    void CloseReplies() { replies_.Reset(); }
+    void CloseRequests() { requests_.Reset(); }
+
+private:
+    UniqueFd requests_;
+    UniqueFd replies_;
+    std::unique_ptr<DevToolsPipe> client_;
+};
+
+json Event(const std::string& method) { return {{"method", method}, {"params", {{"n", method}}}}; }
+
+template <typename Action>
+PlatformError CaughtFrom(Action action) {
+    try {
+        action();
+    } catch (const PlatformError& error) {
+        return error;
+    }
+    ADD_FAILURE() << "no PlatformError";
+    return PlatformError(kSOk);
+}
+
+TEST(DevToolsPipe, ReturnsTheReplyWithItsIdAndKeepsEveryEventInOrder) {
+    FakePeer peer;
+    peer.Send(Event("Target.targetCreated"));
+    peer.Send({{"id", 99}, {"result", {{"product", "stale"}}}});
+    peer.Send(Event("Page.loadEventFired"));
+    peer.Send({{"id", 1}, {"result", {{"product", "Chrome/156"}}}});
+    peer.Send(Event("Target.targetDestroyed"));
+
+    EXPECT_EQ(peer.client().Call("Browser.getVersion"), (json{{"product", "Chrome/156"}}));
+    EXPECT_EQ(peer.NextRequest(), (json{{"id", 1}, {"method", "Browser.getVersion"}, {"params", json::object()}}));
+    const auto events = peer.client().TakeEvents();
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0], Event("Target.targetCreated"));
+    EXPECT_EQ(events[1], Event("Page.loadEventFired"));
+    EXPECT_TRUE(peer.client().TakeEvents().empty());
+
+    // The event read ahead of the first reply is delivered with the second.
+    peer.Send({{"id", 2}, {"sessionId", "S1"}});
+    EXPECT_EQ(peer.client().Call("Page.navigate", {{"url", "about:blank"}}, "S1"), json::object());
+    EXPECT_EQ(peer.NextRequest(), (json{{"id", 2},
+                                        {"method", "Page.navigate"},
+                                        {"params", {{"url", "about:blank"}}},
+                                        {"sessionId", "S1"}}));
+    const auto later = peer.client().TakeEvents();
+    ASSERT_EQ(later.size(), 1u);
+    EXPECT_EQ(later[0], Event("Target.targetDestroyed"));
+}
+
+TEST(DevToolsPipe, ReplyLongerThanOneReadArrivesWhole) {
+    FakePeer peer;
+    peer.GrowReplyPipe(1 << 20);
+    const std::string big(700 * 1024, 'x');
+    peer.Send({{"id", 1}, {"result", {{"nodes", big}}}});
+    EXPECT_EQ(peer.client().Call("Accessibility.getFullAXTree").at("nodes"), big);
+}
+
+TEST(DevToolsPipe, ErrorReplyThrowsTheProtocolsMessageAndThePipeGoesOn) {
+    FakePeer peer;
+    peer.Send({{"id", 1}, {"error", {{"code", -32601}, {"message", "'Nope.nothing' wasn't found"}}}});
+    const PlatformError error = CaughtFrom([&] { peer.client().Call("Nope.nothing"); });
+    EXPECT_EQ(error.code(), kEFail);
+    EXPECT_THAT(error.what(), HasSubstr("'Nope.nothing' wasn't found"));
+    EXPECT_THAT(error.what(), HasSubstr("-32601"));
+
+    peer.Send({{"id", 2}, {"result", {{"ok", true}}}});
+    EXPECT_EQ(peer.client().Call("Browser.getVersion"), (json{{"ok", true}}));
+}
+
+TEST(DevToolsPipe, UnreadableMessageThrowsInvalidData) {
+    for (const std::string bytes : {"{\"id\":1,\"result\":", "[1,2]", "\"text\"", "{\"id\":1,\"result\":\"\xff\"}"}) {
+        SCOPED_TRACE(bytes);
+        FakePeer peer;
+        peer.SendRaw(bytes + std::string(1, '\0'));
+        const PlatformError error = CaughtFrom([&] { peer.client().Call("Target.getTargets"); });
+        EXPECT_EQ(error.code(), kInvalidData);
+        EXPECT_THAT(error.what(), HasSubstr("Target.getTargets"));
+    }
+}
+
+TEST(DevToolsPipe, PeerClosingThrowsBrokenPipe) {
+    {
+        SCOPED_TRACE("closed with half a reply sent");
+        FakePeer peer;
+        peer.SendRaw("{\"id\":1,\"res");
+        peer.CloseReplies();
+        const PlatformError error = CaughtFrom([&] { peer.client().Call("Browser.getVersion"); });
+        EXPECT_EQ(error.code(), kBrokenPipe);
+        EXPECT_THAT(error.what(), HasSubstr("Browser.getVersion"));
+        EXPECT_EQ(CaughtFrom([&] { peer.client().Call("Browser.close"); }).code(), kBrokenPipe);
+    }
+    {
+        SCOPED_TRACE("no longer reading requests");
+        FakePeer peer;
+        peer.CloseRequests();
+        const PlatformError error = CaughtFrom([&] { peer.client().Call("Target.createTarget"); });
+        EXPECT_EQ(error.code(), kBrokenPipe);
+        EXPECT_THAT(error.what(), HasSubstr("Target.createTarget"));
+        // The write's SIGPIPE was neither delivered nor left pending, and stays unblocked.
+        sigset_t pending, blocked;
+        sigpending(&pending);
+        EXPECT_FALSE(sigismember(&pending, SIGPIPE));
+        pthread_sigmask(SIG_BLOCK, nullptr, &blocked);
+        EXPECT_FALSE(sigismember(&blocked, SIGPIPE));
+    }
+}
+
+TEST(DevToolsPipe, PassedDeadlineThrowsTimeoutAtOnce) {
+    FakePeer peer(0ms);
+    const auto start = std::chrono::steady_clock::now();
+    const PlatformError error = CaughtFrom([&] { peer.client().Call("Target.getTargets"); });
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
+    EXPECT_EQ(error.code(), kTimeout);
+    EXPECT_THAT(error.what(), HasSubstr("Target.getTargets"));
+
+    // The late reply to the call that gave up is not taken for the next one's.
+    peer.Send({{"id", 1}, {"result", {{"late", true}}}});
+    peer.Send({{"id", 2}, {"result", {{"late", false}}}});
+    peer.client().SetTimeout(5s);
+    EXPECT_EQ(peer.client().Call("Target.getTargets"), (json{{"late", false}}));
+
+    // A peer that stops reading cannot block a write either.
+    peer.client().SetTimeout(0ms);
+    const std::string big(4 << 20, 'x');
+    EXPECT_EQ(CaughtFrom([&] { peer.client().Call("Runtime.evaluate", {{"expression", big}}); }).code(), kTimeout);
+}
+
+}  // namespace
+}  // namespace tidemark::chromium
