@@ -6,12 +6,12 @@
 #include "app/interval_limits.h"
 #include "app/remain_time.h"
 #include "browser/close_edge.h"
+#include "browser/window_state.h"
 #include "common/automation_startup.h"
 #include "common/edge_path.h"
 #include "common/wait_clock.h"
 #include "common/window_utils.h"
 #include "run/run_speed_tests.h"
-#include "uia/liveness.h"
 
 namespace tidemark {
 
@@ -19,7 +19,6 @@ namespace {
 constexpr std::size_t kVirtualKeyControl = 0x11;
 constexpr double kDueWindowSeconds = 0.6;
 constexpr double kFallbackIntervalMinutes = 3;
-constexpr std::int32_t kWindowAnswerMs = 100;
 
 CheckBox DesignCheckBox(const char* name) { return {Form1Control(name).designValue, true}; }
 TextBox DesignTextBox(const char* name) { return {std::string(Form1Control(name).caption), true}; }
@@ -117,7 +116,7 @@ void Form1::cmdStop_Click() {
     cmdStop.Enabled = false;
     cmdStart.Enabled = true;
     Frame1.Enabled = true;
-    if (chkCloseEdge.Value == 1 && uia::IsElementAlive(context_, elmEdgeWindow, kWindowAnswerMs))
+    if (chkCloseEdge.Value == 1 && EdgeWindowAnswers(context_, elmEdgeWindow))
         (void)CloseEdge(context_, elmEdgeWindow);
 }
 

@@ -19,7 +19,7 @@ public:
         : context_(context), start_(ReadWaitClock(context.platform.clock)) {}
 
     bool Passed() const {
-        return ReadWaitClock(context_.platform.clock) - start_ > context_.automation.MaxWaitSeconds;
+        return SecondsPassed(context_.platform.clock, start_, context_.automation.MaxWaitSeconds);
     }
 
     // Window messages first, then the 10 ms pause.

@@ -9,6 +9,8 @@ namespace tidemark {
 namespace {
 namespace visual_state = uia::visual_state;
 
+constexpr std::int32_t kWindowAnswerMs = 100;
+
 // The property as a number, as an untyped value converts: nothing is 0.
 std::int32_t IntegerOf(const uia::PropertyValue& value) {
     if (const auto* number = std::get_if<std::int32_t>(&value)) return *number;
@@ -16,6 +18,14 @@ std::int32_t IntegerOf(const uia::PropertyValue& value) {
     return 0;
 }
 }  // namespace
+
+bool EdgeWindowAnswers(Context& context, uia::Ref<uia::Element>& window) {
+    return uia::IsElementAlive(context, window, kWindowAnswerMs);
+}
+
+bool IsWindowMinimised(uia::Element& window) {
+    return IntegerOf(window.GetCurrentPropertyValue(uia::property::WindowVisualState)) == visual_state::Minimized;
+}
 
 bool SetEdgeWindowState(Context& context, uia::Ref<uia::Element>& window, std::int32_t state) {
     if (!uia::IsElementAlive(context, window, uia::kInnerLimitMs)) return false;

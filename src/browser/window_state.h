@@ -12,4 +12,11 @@ namespace tidemark {
 // state, count as done.
 bool SetEdgeWindowState(Context& context, uia::Ref<uia::Element>& window, std::int32_t state);
 
+// Whether the Edge window answers within 100 ms: the check before the run,
+// the page opening and the measurement waits use it, and before closing.
+bool EdgeWindowAnswers(Context& context, uia::Ref<uia::Element>& window);
+
+// Whether the window's visual state is minimised. A failing read throws.
+bool IsWindowMinimised(uia::Element& window);
+
 }  // namespace tidemark

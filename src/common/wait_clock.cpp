@@ -25,4 +25,8 @@ double ReadWaitClock(Clock& clock) { return WaitClockSeconds(clock.Now()); }
 
 double ElapsedMs(Clock& clock, double startReading) { return (ReadWaitClock(clock) - startReading) * 1000.0; }
 
+bool SecondsPassed(Clock& clock, double startReading, double seconds) {
+    return ReadWaitClock(clock) - startReading > seconds;
+}
+
 }  // namespace tidemark

@@ -14,4 +14,7 @@ double ReadWaitClock(Clock& clock);
 // (now - start) x 1000, in double precision.
 double ElapsedMs(Clock& clock, double startReading);
 
+// A limit of `seconds` has passed: the clock is more than that past the start reading.
+bool SecondsPassed(Clock& clock, double startReading, double seconds);
+
 }  // namespace tidemark

@@ -13,7 +13,6 @@
 #include "sites/site_table.h"
 #include "sites/speed_site.h"
 #include "sites/usen_site.h"
-#include "uia/liveness.h"
 #include "uia/polling.h"
 
 namespace tidemark {
@@ -21,8 +20,6 @@ namespace tidemark {
 namespace {
 using uia::Element;
 using uia::Ref;
-
-constexpr std::int32_t kWindowAnswerMs = 100;
 
 enum class Ending { AllDone, TimedOut, Failed, FileInUse };
 
@@ -75,11 +72,8 @@ private:
     }
 
     bool RestoreMinimisedWindow() {
-        if (!uia::IsElementAlive(context_, window_, kWindowAnswerMs)) return true;  // OpenSitePage starts a new one
-        const uia::PropertyValue state =
-            uia::Require(window_).GetCurrentPropertyValue(uia::property::WindowVisualState);
-        const auto* number = std::get_if<std::int32_t>(&state);
-        if (number == nullptr || *number != uia::visual_state::Minimized) return true;
+        if (!EdgeWindowAnswers(context_, window_)) return true;  // OpenSitePage starts a new one
+        if (!IsWindowMinimised(uia::Require(window_))) return true;
         return SetEdgeWindowState(context_, window_, uia::visual_state::Normal);
     }
 
@@ -173,7 +167,7 @@ private:
     }
 
     void CloseEdgeIfDue() {
-        if ((success_ && !settings_.closeEdge) || !uia::IsElementAlive(context_, window_, kWindowAnswerMs)) return;
+        if ((success_ && !settings_.closeEdge) || !EdgeWindowAnswers(context_, window_)) return;
         (void)CloseEdge(context_, window_);
     }
 

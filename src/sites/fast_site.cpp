@@ -1,6 +1,8 @@
 #include "sites/fast_site.h"
 
+#include "browser/window_state.h"
 #include "common/numeric_text.h"
+#include "common/wait_clock.h"
 #include "sites/measurement_wait.h"
 #include "sites/site_table.h"
 #include "uia/polling.h"
@@ -17,10 +19,6 @@ constexpr double kMeasureSeconds = 30;
 constexpr const char* kFinished = "speed-progress-indicator circle succeeded";
 constexpr const char* kAnchorButton = "日本語 \xEE\x8C\x93";  // ends with the private-use U+E313
 constexpr const char* kSpeedLabel = "お使いのインターネットの速度:";
-
-bool NextSibling(Context& context, Ref<Element>& next, Ref<Element>& from) {
-    return uia::WalkElement(context, next, from, uia::direction::NextSibling, 1);
-}
 }  // namespace
 
 bool TestFAST(Context& context, Ref<Element>& window, Ref<Element>& browserView, Ref<Element>& /*tab*/,
@@ -28,9 +26,9 @@ bool TestFAST(Context& context, Ref<Element>& window, Ref<Element>& browserView,
     const std::string title(kSiteFAST.title);
     if (uia::Require(document).CurrentName() != title) return false;
 
-    const double start = StartOfWait(context);
+    const double start = ReadWaitClock(context.platform.clock);
     for (;;) {
-        if (SecondsPassed(context, start, kMeasureSeconds)) return false;
+        if (SecondsPassed(context.platform.clock, start, kMeasureSeconds)) return false;
         Ref<Element> indicator;
         if (!uia::WaitFindElement(context, indicator, "", uia::control::Group, "", "", "", uia::scope::Children,
                                   document, uia::kInnerLimitMs, true))
@@ -44,8 +42,9 @@ bool TestFAST(Context& context, Ref<Element>& window, Ref<Element>& browserView,
     if (!uia::WaitFindElement(context, anchor, kAnchorButton, uia::control::Button, "", "", "", uia::scope::Children,
                               document, uia::kInnerLimitMs, true))
         return false;
-    if (!NextSibling(context, label, anchor) || uia::Require(label).CurrentName() != kSpeedLabel) return false;
-    if (!NextSibling(context, value, label) || !NextSibling(context, unit, value)) return false;
+    if (!uia::WalkToNextSibling(context, label, anchor) || uia::Require(label).CurrentName() != kSpeedLabel)
+        return false;
+    if (!uia::WalkToNextSibling(context, value, label) || !uia::WalkToNextSibling(context, unit, value)) return false;
     downloadText = uia::Require(value).CurrentName();
     downloadUnit = uia::Require(unit).CurrentName();
     return IsNumericText(context.platform.locale, downloadText);

@@ -17,11 +17,5 @@ void PausePoll(Context& context);
 bool KeepWindowShowing(Context& context, uia::Ref<uia::Element>& window, uia::Ref<uia::Element>& browserView,
                        uia::Ref<uia::Element>& document, const std::string& title);
 
-// Whether the window answers within 100 ms.
-bool WindowAnswers(Context& context, uia::Ref<uia::Element>& window);
-
-// More than `seconds` on the wait clock since `startReading`.
-bool SecondsPassed(Context& context, double startReading, double seconds);
-double StartOfWait(Context& context);
 
 }  // namespace tidemark

@@ -3,14 +3,13 @@
 #include "browser/address_bar.h"
 #include "browser/edge_launch.h"
 #include "browser/edge_windows.h"
+#include "browser/window_state.h"
 #include "common/wait_clock.h"
-#include "uia/liveness.h"
 #include "uia/selection.h"
 
 namespace tidemark {
 
 namespace {
-constexpr std::int32_t kWindowAnswerMs = 100;
 constexpr double kTitleWaitSeconds = 3;
 constexpr int kTitlePollMs = 20;
 }  // namespace
@@ -18,7 +17,7 @@ constexpr int kTitlePollMs = 20;
 bool OpenSitePage(Context& context, uia::Ref<uia::Element>& window, uia::Ref<uia::Element>& browserView,
                   uia::Ref<uia::Element>& tab, uia::Ref<uia::Element>& document, const std::string& url,
                   const std::string& title, bool& timedOut) {
-    if (!uia::IsElementAlive(context, window, kWindowAnswerMs)) {
+    if (!EdgeWindowAnswers(context, window)) {
         bool newWindow = true;
         if (!LaunchEdge(context, "", window, browserView, tab, document, newWindow)) return false;
     }
@@ -34,7 +33,7 @@ bool WaitSitePage(Context& context, uia::Ref<uia::Element>& window, uia::Ref<uia
     Platform& platform = context.platform;
     const double start = ReadWaitClock(platform.clock);
     for (;;) {
-        if (ReadWaitClock(platform.clock) - start > kTitleWaitSeconds) {
+        if (SecondsPassed(platform.clock, start, kTitleWaitSeconds)) {
             timedOut = true;
             return false;
         }

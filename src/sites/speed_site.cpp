@@ -1,7 +1,9 @@
 #include "sites/speed_site.h"
 
 #include "browser/edge_windows.h"
+#include "browser/window_state.h"
 #include "common/numeric_text.h"
+#include "common/wait_clock.h"
 #include "common/window_utils.h"
 #include "sites/measurement_wait.h"
 #include "sites/site_table.h"
@@ -62,17 +64,14 @@ bool FindGauge(Context& context, Ref<Element>& gauge, Ref<Element>& mainContent,
     return Find(context, gauge, "", control::Image, "", kGauge, scope::Children, mainContent, timeoutMs);
 }
 
-bool NextSibling(Context& context, Ref<Element>& next, Ref<Element>& from, std::int16_t count = 1) {
-    return uia::WalkElement(context, next, from, uia::direction::NextSibling, count);
-}
-
 // The label is followed by the unit and then by the figure.
 bool ReadSpeed(Context& context, Ref<Element>& resultsBlock, const char* itemClass, const char* label,
                std::string& text, std::string& unit) {
     Ref<Element> item, labelElement, unitElement, valueElement;
     if (!Find(context, item, "", control::Group, "", itemClass, scope::Children, resultsBlock, kSearchMs)) return false;
     if (!Find(context, labelElement, label, control::Text, "", "", scope::Children, item, kSearchMs)) return false;
-    if (!NextSibling(context, unitElement, labelElement) || !NextSibling(context, valueElement, unitElement))
+    if (!uia::WalkToNextSibling(context, unitElement, labelElement) ||
+        !uia::WalkToNextSibling(context, valueElement, unitElement))
         return false;
     unit = uia::Require(unitElement).CurrentName();
     text = uia::Require(valueElement).CurrentName();
@@ -86,7 +85,7 @@ bool ReadPing(Context& context, Ref<Element>& resultsBlock, std::string& text, s
     if (!Find(context, item, "", control::Group, "", kLatencyItem, scope::Children, resultsBlock, kSearchMs))
         return false;
     if (!Find(context, labelElement, kPingLabel, control::Text, "", "", scope::Children, item, kSearchMs)) return false;
-    if (!NextSibling(context, unitElement, labelElement, 2)) return false;
+    if (!uia::WalkToNextSibling(context, unitElement, labelElement, 2)) return false;
     unit = uia::Require(unitElement).CurrentName();
     if (!Find(context, updatedItem, "", control::Group, "", kUpdatedLatencyItem, scope::Children, resultsBlock,
               kSearchMs))
@@ -100,9 +99,9 @@ bool ReadPing(Context& context, Ref<Element>& resultsBlock, std::string& text, s
 bool WaitSpeedServerChosen(Context& context, Ref<Element>& window, Ref<Element>& browserView, Ref<Element>& document,
                            std::string& serverText) {
     serverText.clear();
-    const double start = StartOfWait(context);
+    const double start = ReadWaitClock(context.platform.clock);
     for (;;) {
-        if (SecondsPassed(context, start, kServerWaitSeconds)) return false;
+        if (SecondsPassed(context.platform.clock, start, kServerWaitSeconds)) return false;
         PausePoll(context);
         // The page may have been rebuilt; a document not found shows as a server not found.
         (void)GetPageDocument(context, window, document, "", browserView);
@@ -132,20 +131,20 @@ bool TestSPEED(Context& context, Ref<Element>& window, Ref<Element>& browserView
     WaitMs(context.platform, kAfterStartMs);
     if (!FindGauge(context, gauge, mainContent, kGaugeFirstMs)) return false;
 
-    const double start = StartOfWait(context);
+    const double start = ReadWaitClock(context.platform.clock);
     for (;;) {
-        if (SecondsPassed(context, start, kGaugeGoneSeconds)) return false;
+        if (SecondsPassed(context.platform.clock, start, kGaugeGoneSeconds)) return false;
         PausePoll(context);
         if (!KeepWindowShowing(context, window, browserView, document, title)) return false;
         // A window that stops answering here is caught at the top of the next poll.
-        const bool answers = WindowAnswers(context, window);
+        const bool answers = EdgeWindowAnswers(context, window);
         const bool gaugeShown = FindGauge(context, gauge, mainContent, kGaugePollMs);
         if (answers && !gaugeShown) break;
     }
 
     Ref<Element> resultsList, resultsBlock;
     if (!Find(context, resultsList, "", control::List, "", "", scope::Children, mainContent, kSearchMs)) return false;
-    if (!NextSibling(context, resultsBlock, resultsList)) return false;
+    if (!uia::WalkToNextSibling(context, resultsBlock, resultsList)) return false;
     if (!ReadSpeed(context, resultsBlock, kDownloadItem, kDownloadLabel, downloadText, downloadUnit)) return false;
     if (!ReadSpeed(context, resultsBlock, kUploadItem, kUploadLabel, uploadText, uploadUnit)) return false;
     return ReadPing(context, resultsBlock, pingText, pingUnit);

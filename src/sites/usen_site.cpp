@@ -1,6 +1,8 @@
 #include "sites/usen_site.h"
 
+#include "browser/window_state.h"
 #include "common/numeric_text.h"
+#include "common/wait_clock.h"
 #include "common/window_utils.h"
 #include "sites/measurement_wait.h"
 #include "sites/site_table.h"
@@ -35,10 +37,6 @@ bool AbortLinkShown(Context& context, Ref<Element>& document) {
                                 uia::scope::Children, document, kSearchMs, true);
 }
 
-bool NextSibling(Context& context, Ref<Element>& next, Ref<Element>& from) {
-    return uia::WalkElement(context, next, from, uia::direction::NextSibling, 1);
-}
-
 // The three elements after the label are the integer part, the fraction part
 // and the unit. Ping and jitter may come without a fraction part: then the
 // second is the unit, and the third must still be there.
@@ -48,8 +46,8 @@ bool ReadFigure(Context& context, Ref<Element>& document, const char* label, boo
     if (!uia::WaitFindElement(context, labelElement, label, uia::control::Text, "", "", "", uia::scope::Children,
                               document, kSearchMs, true))
         return false;
-    if (!NextSibling(context, first, labelElement) || !NextSibling(context, second, first) ||
-        !NextSibling(context, third, second))
+    if (!uia::WalkToNextSibling(context, first, labelElement) || !uia::WalkToNextSibling(context, second, first) ||
+        !uia::WalkToNextSibling(context, third, second))
         return false;
 
     const std::string secondName = uia::Require(second).CurrentName();
@@ -75,14 +73,14 @@ bool TestUSEN(Context& context, Ref<Element>& window, Ref<Element>& browserView,
     WaitMs(context.platform, kAfterStartMs);
     if (!AbortLinkShown(context, document)) return false;
 
-    const double start = StartOfWait(context);
+    const double start = ReadWaitClock(context.platform.clock);
     for (;;) {
-        if (SecondsPassed(context, start, kMeasureSeconds)) return false;
+        if (SecondsPassed(context.platform.clock, start, kMeasureSeconds)) return false;
         PausePoll(context);
         if (!KeepWindowShowing(context, window, browserView, document, title)) return false;
         // Both are asked every time. A document that no longer answers hides
         // the abort link too; the label search after it then fails.
-        const bool answers = WindowAnswers(context, window);
+        const bool answers = EdgeWindowAnswers(context, window);
         const bool measuring = AbortLinkShown(context, document);
         if (answers && !measuring) break;
     }

@@ -36,4 +36,8 @@ bool WalkElement(Context& context, Ref<Element>& result, Ref<Element>& start, st
     return result != nullptr;
 }
 
+bool WalkToNextSibling(Context& context, Ref<Element>& result, Ref<Element>& start, std::int16_t count) {
+    return WalkElement(context, result, start, direction::NextSibling, count);
+}
+
 }  // namespace tidemark::uia

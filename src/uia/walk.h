@@ -20,4 +20,7 @@ constexpr std::int16_t LastChild = 5;
 bool WalkElement(Context& context, Ref<Element>& result, Ref<Element>& start, std::int16_t direction,
                  std::int16_t count = 0);
 
+// The `count`-th next sibling of `start`, as the site tests step along a page.
+bool WalkToNextSibling(Context& context, Ref<Element>& result, Ref<Element>& start, std::int16_t count = 1);
+
 }  // namespace tidemark::uia
