@@ -3,10 +3,10 @@
 // few other windows. The title never matches and the measurement never
 // ends, so each wait polls to its limit in virtual time.
 
-#include <chrono>
 #include <cstdio>
 #include <string>
 
+#include "bench_stopwatch.h"
 #include "browser/edge_launch.h"
 #include "common/automation_startup.h"
 #include "common/edge_path.h"
@@ -70,22 +70,19 @@ int main() {
     uia::Ref<uia::Element> edgeWindow = sim.desktop.ElementFor(window->node());
     uia::Ref<uia::Element> browserView, tab, document;
     bool timedOut = false;
-    double virtualStart = sim.clock.ElapsedMs();
-    auto realStart = std::chrono::steady_clock::now();
+    const bench::Stopwatch titleWait(sim.clock);
     const bool titleShown = WaitSitePage(context, edgeWindow, browserView, document, "never this title", timedOut);
-    auto realEnd = std::chrono::steady_clock::now();
-    Report("WaitSitePage, title never shown", sleeper.titlePolls, sim.clock.ElapsedMs() - virtualStart,
-           std::chrono::duration<double, std::micro>(realEnd - realStart).count());
+    const double titleRealUs = titleWait.RealUs();
+    Report("WaitSitePage, title never shown", sleeper.titlePolls, titleWait.VirtualMs(), titleRealUs);
 
     std::string text, unit;
     const int classReadsBefore = sim.desktop.calls(sim::Call::CurrentClassName);
-    virtualStart = sim.clock.ElapsedMs();
-    realStart = std::chrono::steady_clock::now();
+    const bench::Stopwatch fastWait(sim.clock);
     const bool measured = TestFAST(context, edgeWindow, browserView, tab, document, text, unit);
-    realEnd = std::chrono::steady_clock::now();
+    const double fastRealUs = fastWait.RealUs();
     // One look at the progress indicator's class a poll.
     Report("TestFAST, measurement never ends", sim.desktop.calls(sim::Call::CurrentClassName) - classReadsBefore,
-           sim.clock.ElapsedMs() - virtualStart, std::chrono::duration<double, std::micro>(realEnd - realStart).count());
+           fastWait.VirtualMs(), fastRealUs);
 
     edgeWindow.reset();
     browserView.reset();

@@ -5,11 +5,11 @@
 // the chain of views and reads the tab strip. Prints the virtual and the
 // real time of one poll, and of a launch that succeeds.
 
-#include <chrono>
 #include <cstdio>
 #include <string>
 
 #include "bench_edge_desktop.h"
+#include "bench_stopwatch.h"
 #include "browser/edge_launch.h"
 #include "sim/sim_edge.h"
 #include "sim/sim_platform.h"
@@ -40,14 +40,12 @@ Launch TimeLaunch(sim::SimPlatform& sim, Context& context) {
     uia::Ref<uia::Element> window, browserView, tab, document;
     bool newWindow = false;
     const int lctReadsBefore = sim.desktop.calls(sim::Call::CurrentLocalizedControlType);
-    const double virtualStart = sim.clock.ElapsedMs();
-    const auto realStart = std::chrono::steady_clock::now();
+    const bench::Stopwatch stopwatch(sim.clock);
     const bool ok = LaunchEdge(context, "https://fast.com/", window, browserView, tab, document, newWindow);
-    const auto realEnd = std::chrono::steady_clock::now();
+    const double realUs = stopwatch.RealUs();
     // Every tab-strip read asks the window's type once: once before the loop, once per poll.
     const int polls = sim.desktop.calls(sim::Call::CurrentLocalizedControlType) - lctReadsBefore - 1;
-    return {ok, polls, sim.clock.ElapsedMs() - virtualStart,
-            std::chrono::duration<double, std::micro>(realEnd - realStart).count()};
+    return {ok, polls, stopwatch.VirtualMs(), realUs};
 }
 
 }  // namespace

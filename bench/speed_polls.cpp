@@ -4,11 +4,11 @@
 // and the gauge-gone wait in TestSPEED (the window's checks, one gauge
 // search). Prints the virtual and the real time of one poll of each.
 
-#include <chrono>
 #include <cstdio>
 #include <string>
 
 #include "bench_edge_desktop.h"
+#include "bench_stopwatch.h"
 #include "sim/sim_edge.h"
 #include "sim/sim_platform.h"
 #include "sim/sim_speed_page.h"
@@ -20,12 +20,6 @@ namespace {
 
 using namespace tidemark;
 namespace control = uia::control;
-using Steady = std::chrono::steady_clock;
-
-double MicrosecondsSince(Steady::time_point start) {
-    return std::chrono::duration<double, std::micro>(Steady::now() - start).count();
-}
-
 struct Browser {
     uia::Ref<uia::Element> window, browserView, tab, document;
 
@@ -55,25 +49,24 @@ int main() {
     std::string server;
     constexpr int kSinglePolls = 2000;
     int findsBefore = sim.desktop.calls(sim::Call::FindFirst);
-    double virtualStart = sim.clock.ElapsedMs();
-    Steady::time_point realStart = Steady::now();
+    const bench::Stopwatch singles(sim.clock);
     for (int i = 0; i < kSinglePolls; ++i)
         ok = WaitSpeedServerChosen(context, browser.window, browser.browserView, browser.document, server) && ok;
-    const double pollVirtualMs = (sim.clock.ElapsedMs() - virtualStart) / kSinglePolls;
+    const double singlesRealUs = singles.RealUs();
+    const double pollVirtualMs = singles.VirtualMs() / kSinglePolls;
     const double findsPerPoll = double(sim.desktop.calls(sim::Call::FindFirst) - findsBefore) / kSinglePolls;
     std::printf("server wait, server chosen (%d waits of one poll): per poll %.3f ms virtual, %.2f us real\n",
-                kSinglePolls, pollVirtualMs, MicrosecondsSince(realStart) / kSinglePolls);
+                kSinglePolls, pollVirtualMs, singlesRealUs / kSinglePolls);
 
     // A server that is never chosen: the whole 60 s. Its page never ends a measurement either.
     page.settings.serverChoiceMs = sim::kForever;
     page.settings.measureMs = sim::kForever;
     ok = browser.Open(context) && ok;
     findsBefore = sim.desktop.calls(sim::Call::FindFirst);
-    virtualStart = sim.clock.ElapsedMs();
-    realStart = Steady::now();
+    const bench::Stopwatch serverWait(sim.clock);
     const bool chosen = WaitSpeedServerChosen(context, browser.window, browser.browserView, browser.document, server);
-    double realUs = MicrosecondsSince(realStart);
-    double virtualMs = sim.clock.ElapsedMs() - virtualStart;
+    double realUs = serverWait.RealUs();
+    double virtualMs = serverWait.VirtualMs();
     int polls = static_cast<int>(double(sim.desktop.calls(sim::Call::FindFirst) - findsBefore) / findsPerPoll + 0.5);
     ok = !chosen && polls > 0 && ok;
     std::printf("server wait, never chosen: %s after %d polls, %.0f ms virtual, %.1f ms real; "
@@ -84,12 +77,11 @@ int main() {
     // state once; the press reads one property more.
     std::string texts[6];
     const int readsBefore = sim.desktop.calls(sim::Call::GetCurrentPropertyValue);
-    virtualStart = sim.clock.ElapsedMs();
-    realStart = Steady::now();
+    const bench::Stopwatch gaugeWait(sim.clock);
     const bool measured = TestSPEED(context, browser.window, browser.browserView, browser.tab, browser.document,
                                     texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]);
-    realUs = MicrosecondsSince(realStart);
-    virtualMs = sim.clock.ElapsedMs() - virtualStart;
+    realUs = gaugeWait.RealUs();
+    virtualMs = gaugeWait.VirtualMs();
     polls = sim.desktop.calls(sim::Call::GetCurrentPropertyValue) - readsBefore - 1;
     ok = !measured && polls > 0 && ok;
     std::printf("gauge-gone wait, never gone: %s after %d polls, %.0f ms virtual, %.1f ms real; "

@@ -5,11 +5,11 @@
 // and searches the abort link. Prints the virtual and the real time of one
 // poll, and of a measurement that ends after twenty seconds.
 
-#include <chrono>
 #include <cstdio>
 #include <string>
 
 #include "bench_edge_desktop.h"
+#include "bench_stopwatch.h"
 #include "sim/sim_edge.h"
 #include "sim/sim_platform.h"
 #include "sim/sim_usen_page.h"
@@ -37,16 +37,14 @@ Measurement TimeMeasurement(sim::SimPlatform& sim, Context& context) {
         return {false, 0, 0, 0};
     std::string texts[8];
     const int findsBefore = sim.desktop.calls(sim::Call::FindFirst);
-    const double virtualStart = sim.clock.ElapsedMs();
-    const auto realStart = std::chrono::steady_clock::now();
+    const bench::Stopwatch stopwatch(sim.clock);
     const bool ok = TestUSEN(context, window, browserView, tab, document, texts[0], texts[1], texts[2], texts[3],
                              texts[4], texts[5], texts[6], texts[7]);
-    const auto realEnd = std::chrono::steady_clock::now();
+    const double realUs = stopwatch.RealUs();
     // One search for the start link, one for the abort link after the press, then one per poll
     // (and one per label read when the measurement ends).
     const int polls = sim.desktop.calls(sim::Call::FindFirst) - findsBefore - 2;
-    return {ok, polls, sim.clock.ElapsedMs() - virtualStart,
-            std::chrono::duration<double, std::micro>(realEnd - realStart).count()};
+    return {ok, polls, stopwatch.VirtualMs(), realUs};
 }
 
 }  // namespace
