@@ -1,5 +1,7 @@
 #include "chromium/control_view.h"
 
+#include "control_outline.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -86,17 +88,6 @@ private:
     std::vector<std::int64_t> names_;
     std::vector<json> attributes_;
 };
-
-// "Type 'Name' #id .class" for each element, children indented: one string to compare.
-std::string Outline(const ControlElement& element, int depth = 0) {
-    std::string line(static_cast<std::size_t>(depth) * 2, ' ');
-    line += std::to_string(element.controlType) + " '" + element.name + "'";
-    if (!element.automationId.empty()) line += " #" + element.automationId;
-    if (!element.className.empty()) line += " ." + element.className;
-    line += "\n";
-    for (const ControlElement& child : element.children) line += Outline(child, depth + 1);
-    return line;
-}
 
 TEST(ControlViewRule, BareWrappersAreLiftedAndTextsWearTheirHoldersMarkup) {
     // <body class="page"><div class="speed-progress-indicator"><div class="spinner"></div></div>

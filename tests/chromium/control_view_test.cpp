@@ -1,5 +1,7 @@
 #include "chromium/control_view.h"
 
+#include "control_outline.h"
+
 #include <stdlib.h>
 
 #include <gmock/gmock.h>
@@ -86,16 +88,6 @@ protected:
     static inline std::unique_ptr<ChromiumProcess> browser_;
     static inline std::string session_;
 };
-
-std::string Outline(const ControlElement& element, int depth = 0) {
-    std::string line(static_cast<std::size_t>(depth) * 2, ' ');
-    line += std::to_string(element.controlType) + " '" + element.name + "'";
-    if (!element.automationId.empty()) line += " #" + element.automationId;
-    if (!element.className.empty()) line += " ." + element.className;
-    line += "\n";
-    for (const ControlElement& child : element.children) line += Outline(child, depth + 1);
-    return line;
-}
 
 TEST_F(ControlViewChromium, FastShapedPageGivesButtonLabelValueAndUnitAsConsecutiveDocumentChildren) {
     const ControlElement document = ViewOf(R"(<!DOCTYPE html><html lang="ja"><head><title>Internet Speed Test | Fast.com</title></head>
