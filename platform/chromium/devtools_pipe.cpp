@@ -18,7 +18,6 @@ namespace {
 
 using nlohmann::json;
 
-constexpr std::size_t kReadChunk = 64 * 1024;
 
 // A write to a pipe whose reader has gone raises SIGPIPE, which would end the
 // program. Blocking it for this thread only, and consuming the one the write
@@ -57,9 +56,9 @@ void SetNonBlocking(int fd) {
     }
 }
 
-std::string Excerpt(const std::string& text) {
+std::string Excerpt(std::string_view text) {
     constexpr std::size_t kLimit = 80;
-    return text.size() <= kLimit ? text : text.substr(0, kLimit) + "...";
+    return text.size() <= kLimit ? std::string(text) : std::string(text.substr(0, kLimit)) + "...";
 }
 
 std::string ProtocolErrorText(const json& error) {
@@ -98,8 +97,8 @@ nlohmann::json DevToolsPipe::Call(const std::string& method, const nlohmann::jso
     const auto deadline = Clock::now() + timeout_;
     Send(method, bytes, deadline);
     for (;;) {
-        const std::string text = Receive(method, deadline);
-        json message = json::parse(text, nullptr, false);
+        const std::string_view text = Receive(method, deadline);
+        json message = json::parse(text.begin(), text.end(), nullptr, false);
         if (message.is_discarded() || !message.is_object()) {
             throw PlatformError(kInvalidData, "DevTools sent an unreadable message while waiting for " + method +
                                                   ": " + Excerpt(text));
@@ -117,6 +116,13 @@ nlohmann::json DevToolsPipe::Call(const std::string& method, const nlohmann::jso
         const auto result = message.find("result");
         return result == message.end() ? json::object() : std::move(*result);
     }
+}
+
+bool DevToolsPipe::PeerClosed() {
+    if (broken_) return true;
+    pollfd readable{read_.get(), POLLIN, 0};
+    if (::poll(&readable, 1, 0) > 0 && (readable.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) broken_ = true;
+    return broken_;
 }
 
 std::vector<nlohmann::json> DevToolsPipe::TakeEvents() {
@@ -159,14 +165,17 @@ void DevToolsPipe::Send(const std::string& method, const std::string& bytes, Clo
     }
 }
 
-std::string DevToolsPipe::Receive(const std::string& method, Clock::time_point deadline) {
+std::string_view DevToolsPipe::Receive(const std::string& method, Clock::time_point deadline) {
+    // The message handed out last is done with: drop it now rather than copy each one out.
+    buffer_.erase(0, consumed_);
+    scanned_ -= std::min(scanned_, consumed_);
+    consumed_ = 0;
     for (;;) {
         const std::size_t end = buffer_.find('\0', scanned_);
         if (end != std::string::npos) {
-            std::string message = buffer_.substr(0, end);
-            buffer_.erase(0, end + 1);
-            scanned_ = 0;
-            return message;
+            consumed_ = end + 1;
+            scanned_ = consumed_;
+            return std::string_view(buffer_).substr(0, end);
         }
         scanned_ = buffer_.size();
 
@@ -178,12 +187,12 @@ std::string DevToolsPipe::Receive(const std::string& method, Clock::time_point d
             throw PlatformError(kEFail, "cannot wait for the reply to " + method + ": " + std::strerror(errno));
         }
 
-        const std::size_t had = buffer_.size();
-        buffer_.resize(had + kReadChunk);
-        const ssize_t got = ::read(read_.get(), buffer_.data() + had, kReadChunk);
+        const ssize_t got = ::read(read_.get(), chunk_.data(), chunk_.size());
         const int error = errno;
-        buffer_.resize(had + static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
-        if (got > 0) continue;
+        if (got > 0) {
+            buffer_.append(chunk_.data(), static_cast<std::size_t>(got));
+            continue;
+        }
         if (got < 0 && (error == EINTR || error == EAGAIN || error == EWOULDBLOCK)) continue;
         broken_ = true;
         throw PlatformError(kBrokenPipe, got == 0 ? "DevTools pipe closed by the browser while waiting for " + method

@@ -5,6 +5,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -35,8 +36,15 @@ public:
     nlohmann::json Call(const std::string& method, const nlohmann::json& params = nlohmann::json::object(),
                         const std::optional<std::string>& sessionId = {});
 
+    // True once the browser has closed its end or the stream broke: no call
+    // can succeed any more. Does not wait.
+    bool PeerClosed();
+
     // The events received so far, oldest first; the queue is left empty.
     std::vector<nlohmann::json> TakeEvents();
+
+    // Calls sent so far.
+    std::int64_t calls() const { return nextId_ - 1; }
 
     void SetTimeout(std::chrono::milliseconds timeout) { timeout_ = timeout; }
     std::chrono::milliseconds timeout() const { return timeout_; }
@@ -45,8 +53,8 @@ private:
     using Clock = std::chrono::steady_clock;
 
     void Send(const std::string& method, const std::string& bytes, Clock::time_point deadline);
-    // The next whole message, waiting for it until the deadline.
-    std::string Receive(const std::string& method, Clock::time_point deadline);
+    // The next whole message, waiting for it until the deadline; it stays valid until the next Receive.
+    std::string_view Receive(const std::string& method, Clock::time_point deadline);
     int MillisecondsLeft(Clock::time_point deadline) const;
 
     UniqueFd read_;
@@ -56,6 +64,8 @@ private:
     bool broken_ = false;
     std::string buffer_;
     std::size_t scanned_ = 0;
+    std::size_t consumed_ = 0;  // the front of the buffer already handed out
+    std::vector<char> chunk_ = std::vector<char>(64 * 1024);
     std::deque<nlohmann::json> events_;
 };
 

@@ -1,5 +1,7 @@
 #include "chromium/page_snapshot.h"
 
+#include <algorithm>
+
 namespace tidemark::chromium {
 
 using nlohmann::json;
@@ -111,13 +113,38 @@ std::string AttachToPage(DevToolsPipe& devtools, const std::string& targetId) {
     return session->get<std::string>();
 }
 
+namespace {
+// Every node of the accessibility tree found in the DOM snapshot: no script
+// replaced a node between the two calls.
+bool TakenTogether(const PageSnapshot& snapshot) {
+    return std::all_of(snapshot.axNodes.begin(), snapshot.axNodes.end(), [&](const AXNodeRecord& node) {
+        return !node.backendDOMNodeId || snapshot.dom.contains(*node.backendDOMNodeId);
+    });
+}
+}  // namespace
+
 PageSnapshot FetchPageSnapshot(DevToolsPipe& devtools, const std::string& sessionId) {
-    // The accessibility tree first: a node it names that the DOM call no longer
-    // finds (the page changed in between) only loses its id and class.
-    const json axTree = devtools.Call("Accessibility.getFullAXTree", json::object(), sessionId);
-    const json domSnapshot =
-        devtools.Call("DOMSnapshot.captureSnapshot", {{"computedStyles", json::array()}}, sessionId);
-    return ParsePageSnapshot(axTree, domSnapshot);
+    const json frameTree = devtools.Call("Page.getFrameTree", json::object(), sessionId);
+    std::string documentId;
+    try {
+        documentId = frameTree.at("frameTree").at("frame").at("loaderId").get<std::string>();
+    } catch (const json::exception& error) {
+        throw PlatformError(kInvalidData, std::string("unreadable frame tree: ") + error.what());
+    }
+    // A page that swaps a text node between the two calls (a figure counting
+    // up) would show that text without its markup; a second take is almost
+    // always clean, and a node still missing then only loses its id and class.
+    constexpr int kTakes = 2;
+    PageSnapshot snapshot;
+    for (int take = 1; take <= kTakes; ++take) {
+        const json axTree = devtools.Call("Accessibility.getFullAXTree", json::object(), sessionId);
+        const json domSnapshot =
+            devtools.Call("DOMSnapshot.captureSnapshot", {{"computedStyles", json::array()}}, sessionId);
+        snapshot = ParsePageSnapshot(axTree, domSnapshot);
+        if (TakenTogether(snapshot)) break;
+    }
+    snapshot.documentId = std::move(documentId);
+    return snapshot;
 }
 
 }  // namespace tidemark::chromium

@@ -35,6 +35,9 @@ struct DomNodeRecord {
 // The accessibility tree and the DOM of one page, taken together, keyed the way
 // the control view looks them up.
 struct PageSnapshot {
+    // The loader of the document shown: ids of nodes start afresh in each new
+    // document, so this is what tells one document from the next.
+    std::string documentId;
     std::vector<AXNodeRecord> axNodes;  // in the reply's order; the root comes first
     std::unordered_map<std::string, std::size_t> axIndex;  // nodeId -> axNodes index
     std::unordered_map<std::int64_t, std::string> axByBackendId;  // backendDOMNodeId -> nodeId
@@ -51,7 +54,7 @@ PageSnapshot ParsePageSnapshot(const nlohmann::json& fullAXTree, const nlohmann:
 // Attaches to a page target in flat mode; the calls for that page carry the returned session id.
 std::string AttachToPage(DevToolsPipe& devtools, const std::string& targetId);
 
-// Both trees of the attached page, in two calls.
+// Both trees of the attached page and the id of its document: three calls, five when a script changed the page between them.
 PageSnapshot FetchPageSnapshot(DevToolsPipe& devtools, const std::string& sessionId);
 
 }  // namespace tidemark::chromium

@@ -60,6 +60,7 @@ NodePtr Desktop::FindByHandle(uia::WindowHandle handle) const {
 
 bool Desktop::Enter(Call call, const Node* node) {
     RunDue();
+    if (callHook_) callHook_(call, node);
     ++callCounts_[static_cast<std::size_t>(call)];
     for (auto fault = faults_.begin(); fault != faults_.end(); ++fault) {
         if (fault->call != call || (!fault->anyNode && fault->node.lock().get() != node)) continue;

@@ -48,6 +48,11 @@ public:
     void ResetCallCounts() { callCounts_.fill(0); }
     const LiveCounts& live() const { return live_; }
 
+    // Runs at the start of every call, before the node's answer is checked: a
+    // layer that keeps the tree in step with a live application brings it up
+    // to date here.
+    void SetCallHook(std::function<void(Call, const Node*)> hook) { callHook_ = std::move(hook); }
+
     // A new reference to the node, as UI Automation would hand one out.
     uia::Ref<uia::Element> ElementFor(const NodePtr& node);
     // The node behind an element this desktop handed out; empty for any other.
@@ -78,6 +83,7 @@ private:
     std::array<int, kCallCount> callCounts_{};
     std::multimap<double, std::function<void()>> changes_;
     LiveCounts live_;
+    std::function<void(Call, const Node*)> callHook_;
 };
 
 }  // namespace tidemark::sim

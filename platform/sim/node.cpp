@@ -93,6 +93,29 @@ void Node::MoveTo(const NodePtr& newParent) {
     parent_ = newParent;
 }
 
+void Node::SetChildren(std::vector<NodePtr> children) {
+    const NodePtr self = shared_from_this();
+    for (const NodePtr& child : children_)
+        if (child->parent_.lock() == self) child->parent_.reset();
+    for (const NodePtr& child : children) {
+        if (const NodePtr owner = child->parent(); owner && owner != self) {
+            auto& siblings = owner->children_;
+            siblings.erase(std::remove(siblings.begin(), siblings.end(), child), siblings.end());
+        }
+        child->parent_ = self;
+        child->removed_ = removed_;
+    }
+    children_ = std::move(children);
+}
+
+void Node::Discard() {
+    if (const NodePtr owner = parent()) {
+        Remove();
+        return;
+    }
+    MarkRemoved();
+}
+
 void Node::MarkRemoved() {
     removed_ = true;
     for (const NodePtr& child : children_) child->MarkRemoved();

@@ -95,6 +95,12 @@ public:
     void Remove();
     // Takes the node and its subtree, as they are, to the end of `newParent`'s children.
     void MoveTo(const NodePtr& newParent);
+    // Makes `children` this node's children, in that order, taking each from
+    // wherever it was. Former children not among them are only let go: the
+    // caller removes those that have left the tree with Discard.
+    void SetChildren(std::vector<NodePtr> children);
+    // Takes a node that is no longer anyone's child, and what it still holds, off the desktop.
+    void Discard();
     NodePtr parent() const { return parent_.lock(); }
     const std::vector<NodePtr>& children() const { return children_; }
     // The children that are there now, in order.

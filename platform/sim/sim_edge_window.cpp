@@ -1,5 +1,7 @@
 #include "sim/sim_edge_window.h"
 
+#include <algorithm>
+
 #include "sim/sim_hresults.h"
 
 namespace tidemark::sim {
@@ -56,6 +58,12 @@ EdgeTabPtr EdgeWindow::AddTab() {
     tab->contents->AppearAfter(kForever);
     tabs_.push_back(tab);
     return tab;
+}
+
+void EdgeWindow::RemoveTab(const EdgeTabPtr& tab) {
+    tabs_.erase(std::remove(tabs_.begin(), tabs_.end(), tab), tabs_.end());
+    if (!tab->item->removed()) tab->item->Remove();
+    if (!tab->contents->removed()) tab->contents->Remove();
 }
 
 void EdgeWindow::Show(const EdgeTabPtr& shown) {

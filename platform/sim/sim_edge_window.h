@@ -48,6 +48,8 @@ public:
 
     // A new last tab, not yet selected, showing nothing.
     EdgeTabPtr AddTab();
+    // Takes the tab and its contents off the desktop.
+    void RemoveTab(const EdgeTabPtr& tab);
     // Shows the tab's contents and address; the others' go off the desktop.
     void Show(const EdgeTabPtr& tab);
     // Every later Close of the window fails.

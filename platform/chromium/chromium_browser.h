@@ -1,0 +1,137 @@
+#pragma once
+
+// Chromium shown to the core as Edge: a window element with Edge's chain of
+// views per browser window, a tab item per page target, the address bar, and
+// under the selected tab the page's control view. The elements live in a
+// UI Automation tree of the simulated desktop's kind; this class keeps that
+// tree in step with the live browser, reading the browser at most once per
+// poll of the program and the selected page only when a call reaches it.
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "chromium/chromium_process.h"
+#include "chromium/page_mirror.h"
+#include "chromium/site_redirect.h"
+#include "common/platform.h"
+#include "sim/desktop.h"
+#include "sim/sim_edge_window.h"
+
+namespace tidemark::chromium {
+
+struct ChromiumBrowserOptions {
+    // Empty: DefaultProfileFolder().
+    std::string profileFolder{};
+    bool headless = false;
+    std::chrono::milliseconds timeout = DevToolsPipe::kDefaultTimeout;
+    SiteRedirect redirect{};
+};
+
+class ChromiumBrowser : public ProcessStarter {
+public:
+    ChromiumBrowser(sim::Desktop& desktop, ChromiumBrowserOptions options);
+    ~ChromiumBrowser() override;
+    ChromiumBrowser(const ChromiumBrowser&) = delete;
+    ChromiumBrowser& operator=(const ChromiumBrowser&) = delete;
+
+    // `program` is the Chromium to start when none of ours runs; `arguments`
+    // a command line of LaunchEdge. Throws PlatformError when the browser
+    // cannot be started or does not answer.
+    void Start(const std::string& program, const std::string& arguments) override;
+    // Enter pressed while an address bar has the focus takes that window's
+    // selected tab to the bar's text. Other keys do nothing.
+    void KeyEvent(std::uint8_t virtualKey, bool keyUp);
+    // The program paused between polls: the browser is read again before
+    // the tree is next used.
+    void NewPoll() { browserStale_ = true; }
+
+    // The running browser, or null; for tests and benchmarks.
+    ChromiumProcess* process() { return process_.get(); }
+    // Ends our browser, as when the program ends.
+    void EndBrowser();
+
+private:
+    struct Tab {
+        std::string targetId;
+        sim::EdgeTabPtr edge;
+        std::string session;  // empty until the page is first read
+        std::unique_ptr<PageMirror> page;
+        bool pageFresh = false;
+    };
+    struct Window {
+        std::int64_t id = 0;
+        sim::EdgeWindowPtr edge;
+        std::vector<std::unique_ptr<Tab>> tabs;  // in strip order
+        std::string state;                       // as the browser last said
+        bool addressTyped = false;               // the bar holds text not yet entered
+        Tab* Selected() const;
+        Tab* Find(const std::string& targetId) const;
+    };
+    struct SeenTarget {
+        std::string id;
+        std::string title;
+        std::string url;
+        std::int64_t windowId = 0;
+        std::string state;
+    };
+
+    void BeforeCall(sim::Call call, const sim::Node* node);
+    DevToolsPipe& Devtools();
+    void RefreshBrowser();
+    std::vector<SeenTarget> ReadTargets();
+    Window& AddWindow(std::int64_t id);
+    void UpdateTabs(Window& window, const std::vector<const SeenTarget*>& targets);
+    void RefreshPage(Tab& tab);
+    void Select(Window& window, Tab& tab);
+    void Close(Window& window);
+    void SetState(Window& window, std::int32_t visualState);
+    void Invoke(const std::string& targetId, std::int64_t backendNodeId);
+    void Navigate(Tab& tab, const std::string& address);
+    const std::string& SessionOf(Tab& tab);
+    std::string WaitFirstPage();
+    void DropWindows();
+
+    sim::Desktop& desktop_;
+    ChromiumBrowserOptions options_;
+    std::unique_ptr<ChromiumProcess> process_;
+    std::vector<std::unique_ptr<Window>> windows_;  // front first
+    std::set<std::string> closing_;                  // targets closed by us, until they are gone
+    std::weak_ptr<sim::Node> focused_;
+    bool browserStale_ = true;
+    bool refreshing_ = false;
+    // Held weakly by the elements' actions, which may outlive this.
+    std::shared_ptr<ChromiumBrowser*> self_ = std::make_shared<ChromiumBrowser*>(this);
+};
+
+// Marks each pause of the program as the end of a poll.
+class PollMarkingSleeper : public Sleeper {
+public:
+    PollMarkingSleeper(Sleeper& inner, ChromiumBrowser& browser) : inner_(inner), browser_(browser) {}
+    void Sleep(int milliseconds) override {
+        browser_.NewPoll();
+        inner_.Sleep(milliseconds);
+    }
+
+private:
+    Sleeper& inner_;
+    ChromiumBrowser& browser_;
+};
+
+class PollMarkingPump : public MessagePump {
+public:
+    PollMarkingPump(MessagePump& inner, ChromiumBrowser& browser) : inner_(inner), browser_(browser) {}
+    void DoEvents() override {
+        browser_.NewPoll();
+        inner_.DoEvents();
+    }
+
+private:
+    MessagePump& inner_;
+    ChromiumBrowser& browser_;
+};
+
+}  // namespace tidemark::chromium

@@ -1,0 +1,236 @@
+// Chromium as the UI Automation tree shows it: element identity over the
+// page's life, the reading of the browser once per poll, the window's
+// actions, and a browser that goes away.
+
+#include "chromium/chromium_browser.h"
+
+#include <signal.h>
+#include <stdlib.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "sim/sim_automation_factory.h"
+#include "sim/virtual_clock.h"
+
+namespace tidemark::chromium {
+namespace {
+
+using namespace std::chrono_literals;
+using uia::Element;
+using uia::Ref;
+namespace property = uia::property;
+
+constexpr const char* kPage =
+    "data:text/html;charset=utf-8,<title>before</title>"
+    "<button class='go' onclick=\"document.getElementById('gone').remove(); document.title='after'\">Go</button>"
+    "<p id='gone'>short-lived</p><p class='stays'>long-lived</p>";
+
+// What the tree holds, for a failure's message.
+std::string Outline(const sim::NodePtr& node, int depth = 0) {
+    std::string text = std::string(static_cast<std::size_t>(depth) * 2, ' ') + node->className + " '" + node->name + "'\n";
+    for (const sim::NodePtr& child : node->children()) text += Outline(child, depth + 1);
+    return text;
+}
+
+class ChromiumBrowserTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::create_directories(TIDEMARK_TEST_OUTPUT_DIR);
+        profile_ = std::string(TIDEMARK_TEST_OUTPUT_DIR) + "/browser-XXXXXX";
+        ASSERT_NE(::mkdtemp(profile_.data()), nullptr);
+        browser_ = std::make_unique<ChromiumBrowser>(
+            desktop_, ChromiumBrowserOptions{.profileFolder = profile_, .headless = true, .timeout = 10s});
+        automation_ = sim::SimAutomationFactory(desktop_).CreateAutomation();
+        root_ = automation_->ElementFromHandle(sim::Desktop::kDesktopHandle);
+    }
+
+    void TearDown() override {
+        root_.reset();
+        automation_.reset();
+        browser_.reset();
+        EXPECT_EQ(desktop_.live().total(), 0) << "references left alive";
+        std::filesystem::remove_all(profile_);
+    }
+
+    Ref<uia::Condition> Where(uia::PropertyId id, const uia::PropertyValue& value) {
+        return automation_->CreatePropertyCondition(id, value);
+    }
+
+    // Polls as the program does, a fresh reading of the browser each time, until `found` gives an element.
+    Ref<Element> PollFor(const std::function<Ref<Element>()>& found) {
+        const auto deadline = std::chrono::steady_clock::now() + 10s;
+        for (;;) {
+            browser_->NewPoll();
+            try {
+                if (Ref<Element> element = found()) return element;
+            } catch (const PlatformError& error) {
+                lastError_ = error.what();
+            }
+            if (std::chrono::steady_clock::now() > deadline) {
+                ADD_FAILURE() << "last error: " << lastError_ << "\n" << Outline(desktop_.root());
+                return nullptr;
+            }
+            std::this_thread::sleep_for(10ms);
+        }
+    }
+
+    Ref<Element> Window() { return root_->FindFirst(uia::scope::Children, Where(property::ClassName, "Chrome_WidgetWin_1")); }
+
+    Ref<Element> DocumentTitled(const std::string& title) {
+        return PollFor([&]() -> Ref<Element> {
+            const Ref<Element> document = root_->FindFirst(uia::scope::Subtree, Where(property::AutomationId, "RootWebArea"));
+            return document && document->CurrentName() == title ? document : nullptr;
+        });
+    }
+
+    std::string profile_;
+    std::string lastError_;
+    sim::VirtualClock clock_;
+    sim::Desktop desktop_{clock_};
+    std::unique_ptr<ChromiumBrowser> browser_;
+    Ref<uia::Automation> automation_;
+    Ref<Element> root_;
+};
+
+HResult CodeOf(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const PlatformError& error) {
+        return error.code();
+    }
+    return kSOk;
+}
+
+TEST_F(ChromiumBrowserTest, ElementsKeepTheirIdentityWhileTheirNodeLivesAndFailOnceItHasGone) {
+    browser_->Start("/usr/bin/chromium", std::string(" --new-window ") + kPage);
+    const Ref<Element> document = DocumentTitled("before");
+    ASSERT_TRUE(document);
+    const Ref<Element> button = document->FindFirst(uia::scope::Subtree, Where(property::ControlType, uia::control::Button));
+    const Ref<Element> shortLived = document->FindFirst(uia::scope::Subtree, Where(property::Name, "short-lived"));
+    ASSERT_TRUE(button && shortLived);
+    EXPECT_EQ(button->CurrentName(), "Go");
+    EXPECT_EQ(button->CurrentClassName(), "go");
+    const auto buttonId = button->GetRuntimeId();
+
+    // A page read again gives the same elements.
+    browser_->NewPoll();
+    const Ref<Element> again = document->FindFirst(uia::scope::Subtree, Where(property::ClassName, "go"));
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->GetRuntimeId(), buttonId);
+
+    const auto invoke = std::dynamic_pointer_cast<uia::InvokePattern>(button->GetCurrentPattern(uia::pattern::Invoke));
+    ASSERT_TRUE(invoke);
+    invoke->Invoke();
+    ASSERT_TRUE(DocumentTitled("after"));
+    EXPECT_EQ(CodeOf([&] { (void)shortLived->CurrentName(); }), kElementNotAvailable);
+    EXPECT_EQ(CodeOf([&] { (void)shortLived->GetRuntimeId(); }), kElementNotAvailable);
+    EXPECT_EQ(button->GetRuntimeId(), buttonId) << "the button outlives the paragraph";
+    EXPECT_EQ(document->FindFirst(uia::scope::Subtree, Where(property::ClassName, "stays"))->CurrentName(), "long-lived");
+}
+
+TEST_F(ChromiumBrowserTest, TheBrowserIsReadOncePerPollAndThePageOnlyWhenACallReachesIt) {
+    browser_->Start("/usr/bin/chromium", std::string(" --new-window ") + kPage);
+    const Ref<Element> document = DocumentTitled("before");
+    ASSERT_TRUE(document);
+    DevToolsPipe& devtools = browser_->process()->devtools();
+
+    browser_->NewPoll();
+    std::int64_t before = devtools.calls();
+    const Ref<Element> window = Window();
+    ASSERT_TRUE(window);
+    // A search from above the page may reach into it, so the page is read too.
+    EXPECT_EQ(devtools.calls() - before, 5) << "targets, the one target's window, and the page in three";
+    before = devtools.calls();
+    for (int i = 0; i < 5; ++i) (void)document->FindFirst(uia::scope::Subtree, Where(property::ClassName, "stays"));
+    before = devtools.calls();
+    (void)window->GetCurrentPropertyValue(property::WindowVisualState);
+    (void)document->CurrentName();
+    EXPECT_EQ(devtools.calls() - before, 0) << "nothing is read twice in one poll";
+
+    browser_->NewPoll();
+    before = devtools.calls();
+    (void)window->CurrentName();
+    EXPECT_EQ(devtools.calls() - before, 2) << "a call on the window does not read the page";
+    (void)document->CurrentName();
+    EXPECT_EQ(devtools.calls() - before, 5);
+}
+
+TEST_F(ChromiumBrowserTest, TheAddressBarTabsAndWindowStatesDriveTheBrowser) {
+    browser_->Start("/usr/bin/chromium", std::string(" --new-window ") + kPage);
+    const Ref<Element> first = DocumentTitled("before");
+    ASSERT_TRUE(first);
+    const Ref<Element> window = Window();
+    const Ref<Element> edit = window->FindFirst(uia::scope::Subtree, Where(property::ClassName, "OmniboxViewViews"));
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->CurrentName(), "アドレスと検索バー");
+    EXPECT_EQ(window->CurrentLocalizedControlType(), "ウィンドウ");
+
+    std::dynamic_pointer_cast<uia::ValuePattern>(edit->GetCurrentPattern(uia::pattern::Value))
+        ->SetValue("data:text/html,<title>typed</title>");
+    edit->SetFocus();
+    browser_->KeyEvent(0x0D, false);
+    browser_->KeyEvent(0x0D, true);
+    ASSERT_TRUE(DocumentTitled("typed"));
+    EXPECT_EQ(CodeOf([&] { (void)first->CurrentName(); }), kElementNotAvailable) << "another document took its place";
+
+    browser_->Start("/usr/bin/chromium", " --newtab data:text/html,<title>second</title>");
+    ASSERT_TRUE(DocumentTitled("second"));
+    browser_->NewPoll();
+    const Ref<uia::ElementArray> tabs = window->FindAll(uia::scope::Subtree, Where(property::ClassName, "EdgeTab"));
+    ASSERT_EQ(tabs->Length(), 2);
+    EXPECT_EQ(tabs->GetElement(0)->CurrentName(), "typed");
+    EXPECT_TRUE(std::get<bool>(tabs->GetElement(1)->GetCurrentPropertyValue(property::SelectionItemIsSelected)));
+    std::dynamic_pointer_cast<uia::SelectionItemPattern>(tabs->GetElement(0)->GetCurrentPattern(uia::pattern::SelectionItem))
+        ->Select();
+    ASSERT_TRUE(DocumentTitled("typed")) << "the selected tab's page is the one shown";
+
+    DevToolsPipe& devtools = browser_->process()->devtools();
+    const auto windowPattern = std::dynamic_pointer_cast<uia::WindowPattern>(window->GetCurrentPattern(uia::pattern::Window));
+    std::string target;
+    const nlohmann::json targets = devtools.Call("Target.getTargets").at("targetInfos");
+    for (const auto& info : targets)
+        if (info.at("type") == "page") target = info.at("targetId");
+    const auto windowId = devtools.Call("Browser.getWindowForTarget", {{"targetId", target}}).at("windowId");
+    auto shownState = [&] {
+        return devtools.Call("Browser.getWindowBounds", {{"windowId", windowId}}).at("bounds").at("windowState").get<std::string>();
+    };
+    windowPattern->SetWindowVisualState(uia::visual_state::Minimized);
+    EXPECT_EQ(shownState(), "minimized");
+    browser_->NewPoll();
+    EXPECT_EQ(std::get<std::int32_t>(window->GetCurrentPropertyValue(property::WindowVisualState)),
+              uia::visual_state::Minimized);
+    windowPattern->SetWindowVisualState(uia::visual_state::Normal);
+    EXPECT_EQ(shownState(), "normal");
+
+    windowPattern->Close();
+    browser_->NewPoll();
+    EXPECT_FALSE(Window());
+    EXPECT_EQ(CodeOf([&] { (void)window->CurrentName(); }), kElementNotAvailable);
+}
+
+TEST_F(ChromiumBrowserTest, ABrowserThatWentAwayTakesItsWindowsAndTheNextStartBringsANewOne) {
+    EXPECT_EQ(CodeOf([&] { browser_->Start("/nonexistent/chromium", " --new-window "); }), kFileNotFound);
+    EXPECT_EQ(CodeOf([&] { browser_->Start("/usr/bin/chromium", " --private about:blank"); }), kEInvalidArg);
+
+    browser_->Start("/usr/bin/chromium", std::string(" --new-window ") + kPage);
+    ASSERT_TRUE(DocumentTitled("before"));
+    const Ref<Element> window = Window();
+    const pid_t killed = browser_->process()->pid();
+    ::kill(killed, SIGKILL);
+    const Ref<Element> stillThere = PollFor([&]() -> Ref<Element> { return Window() ? nullptr : root_; });
+    ASSERT_TRUE(stillThere) << "the killed browser's window stayed";
+    EXPECT_EQ(CodeOf([&] { (void)window->CurrentName(); }), kElementNotAvailable);
+
+    browser_->Start("/usr/bin/chromium", std::string(" --newtab ") + kPage);
+    ASSERT_TRUE(DocumentTitled("before"));
+    EXPECT_NE(browser_->process()->pid(), killed);
+}
+
+}  // namespace
+}  // namespace tidemark::chromium
