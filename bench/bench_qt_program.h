@@ -32,7 +32,7 @@ public:
 
     BenchHome home;  // before QApplication, which reads the environment it sets
     QApplication application;
-    qt::QtPlatform services;
+    qt::QtPlatform services{qt::BrowserChoice::Simulated};
     Context context{services.platform};
     Form1 form{context};
     qt::Form1Window window{form, [] { QApplication::quit(); }};

@@ -70,7 +70,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QString::fromUtf8(tidemark::kAppTitle));
     const Clock::time_point applicationMade = Clock::now();
 
-    tidemark::qt::QtPlatform services;
+    tidemark::qt::QtPlatform services{tidemark::qt::BrowserChoice::Simulated};
     tidemark::Context context(services.platform);
     tidemark::Form1 form(context);
     tidemark::qt::Form1Window window(form, [] { QApplication::quit(); });

@@ -2,11 +2,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include <QApplication>
 
 #include "app/form1.h"
 #include "common/app_identity.h"
+#include "qt/command_line.h"
 #include "qt/form1_window.h"
 #include "qt/qt_platform.h"
 
@@ -14,7 +17,16 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(tidemark::kAppTitle));
 
-    tidemark::qt::QtPlatform services;
+    std::vector<std::string> arguments;
+    for (const QString& argument : QApplication::arguments().mid(1)) arguments.push_back(argument.toStdString());
+    const tidemark::qt::CommandLine line = tidemark::qt::ParseCommandLine(arguments);
+    if (line.help || !line.error.empty()) {
+        if (!line.error.empty()) std::fprintf(stderr, "%s\n", line.error.c_str());
+        std::fputs(tidemark::qt::UsageText(argv[0]).c_str(), line.help ? stdout : stderr);
+        return line.help ? EXIT_SUCCESS : 2;
+    }
+
+    tidemark::qt::QtPlatform services(line.browser);
     tidemark::Context context(services.platform);
     tidemark::Form1 form(context);
 

@@ -11,13 +11,15 @@
 #include "qt/qt_window_services.h"
 #include "qt/linux_file_system.h"
 #include "qt/linux_special_folders.h"
-#include "qt/simulated_browser.h"
+#include "qt/linux_browser.h"
 #include "sim/desktop.h"
 #include "sim/sim_automation_factory.h"
 
 namespace tidemark::qt {
 
 struct QtPlatform {
+    explicit QtPlatform(BrowserChoice choice = BrowserChoice::Chromium) : browser(choice, desktop, sleeper, pump, realKeyboard) {}
+
     QtClock clock;
     QtSleeper sleeper;
     QtMessagePump pump;
@@ -29,17 +31,29 @@ struct QtPlatform {
     QtBeeper beeper;
     QtEnvironment environment;
     QtLocale locale;
-    // The simulated desktop on the real clock stands in for Windows UI Automation.
+    // A UI Automation tree of the simulated desktop's kind, on the real clock,
+    // stands in for Windows UI Automation; the browser fills it.
     sim::Desktop desktop{clock};
     sim::SimAutomationFactory automationFactory{desktop};
-    SimulatedBrowser browser{desktop};
-    SimulatedBrowserKeyboard keyboard{realKeyboard, browser.edge};
+    LinuxBrowser browser;
     LinuxFileSystem files;
     LinuxSpecialFolders specialFolders;
 
-    Platform platform{clock,        sleeper,      pump,    keyboard,    settings,
-                      instanceLock, messageBoxes, browser, browser,     windowOrder,
-                      beeper,       environment,  locale,  automationFactory, files,
+    Platform platform{clock,
+                      browser.sleeper(),
+                      browser.pump(),
+                      browser,
+                      settings,
+                      instanceLock,
+                      messageBoxes,
+                      browser.starter(),
+                      browser.location(),
+                      windowOrder,
+                      beeper,
+                      environment,
+                      locale,
+                      automationFactory,
+                      files,
                       specialFolders};
 
     // The window that message boxes open over and that is brought to the front.

@@ -1,8 +1,8 @@
 #pragma once
 
-// The Linux build's browser, for now: the simulated Edge showing the three
-// simulated measurement pages on the real clock. The figures it produces
-// come from a model of a line, not from the user's line.
+// The Linux build's browser for a demonstration: the simulated Edge showing
+// the three simulated measurement pages on the real clock. The figures it
+// produces come from a model of a line, not from the user's line.
 
 #include "common/platform.h"
 #include "sim/desktop.h"
@@ -22,20 +22,6 @@ public:
 
     sim::SimEdge edge;
     sim::MeasurementSites sites;
-};
-
-// The modifier keys from the real keyboard; the keys the program presses go
-// to the simulated Edge, which has the focus they are meant for.
-class SimulatedBrowserKeyboard : public Keyboard {
-public:
-    SimulatedBrowserKeyboard(Keyboard& real, sim::SimEdge& edge) : real_(real), edge_(edge) {}
-
-    std::array<std::uint8_t, 256> GetKeyboardState() override { return real_.GetKeyboardState(); }
-    void KeyEvent(std::uint8_t virtualKey, bool keyUp) override { edge_.KeyEvent(virtualKey, keyUp); }
-
-private:
-    Keyboard& real_;
-    sim::SimEdge& edge_;
 };
 
 }  // namespace tidemark::qt

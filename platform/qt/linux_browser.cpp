@@ -1,0 +1,36 @@
+#include "qt/linux_browser.h"
+
+namespace tidemark::qt {
+
+LinuxBrowser::LinuxBrowser(BrowserChoice choice, sim::Desktop& desktop, Sleeper& sleeper, MessagePump& pump,
+                           Keyboard& keyboard)
+    : realSleeper_(sleeper), realPump_(pump), realKeyboard_(keyboard) {
+    if (choice == BrowserChoice::Simulated) {
+        simulated_ = std::make_unique<SimulatedBrowser>(desktop);
+        return;
+    }
+    chromium_ = std::make_unique<chromium::ChromiumBrowser>(
+        desktop, chromium::ChromiumBrowserOptions{.redirect = chromium::SiteRedirect::FromEnvironment()});
+    pollSleeper_ = std::make_unique<chromium::PollMarkingSleeper>(sleeper, *chromium_);
+    pollPump_ = std::make_unique<chromium::PollMarkingPump>(pump, *chromium_);
+}
+
+ProcessStarter& LinuxBrowser::starter() {
+    if (chromium_) return *chromium_;
+    return *simulated_;
+}
+
+BrowserLocation& LinuxBrowser::location() {
+    if (chromium_) return chromiumLocation_;
+    return *simulated_;
+}
+
+void LinuxBrowser::KeyEvent(std::uint8_t virtualKey, bool keyUp) {
+    if (chromium_) {
+        chromium_->KeyEvent(virtualKey, keyUp);
+    } else {
+        simulated_->edge.KeyEvent(virtualKey, keyUp);
+    }
+}
+
+}  // namespace tidemark::qt
