@@ -1,6 +1,7 @@
 #include "chromium/chromium_browser.h"
 
 #include <algorithm>
+#include <map>
 #include <thread>
 
 #include "chromium/launch_command.h"
@@ -15,6 +16,7 @@ namespace visual_state = uia::visual_state;
 
 constexpr std::uint8_t kVirtualKeyReturn = 0x0D;
 constexpr auto kFirstPagePoll = std::chrono::milliseconds(20);
+constexpr auto kWindowStateAge = std::chrono::milliseconds(100);
 
 // Clicks the element, or the element holding a text.
 constexpr const char* kClick =
@@ -64,6 +66,12 @@ ChromiumBrowser::Tab* ChromiumBrowser::Window::Selected() const {
     return nullptr;
 }
 
+const ChromiumBrowser::Window* ChromiumBrowser::WindowById(std::int64_t id) const {
+    for (const auto& window : windows_)
+        if (window->id == id) return window.get();
+    return nullptr;
+}
+
 ChromiumBrowser::Tab* ChromiumBrowser::Window::Find(const std::string& targetId) const {
     for (const auto& tab : tabs)
         if (tab->targetId == targetId) return tab.get();
@@ -89,6 +97,7 @@ DevToolsPipe& ChromiumBrowser::Devtools() {
 void ChromiumBrowser::EndBrowser() {
     DropWindows();
     closing_.clear();
+    targets_.clear();
     process_.reset();
 }
 
@@ -107,7 +116,12 @@ void ChromiumBrowser::Start(const std::string& program, const std::string& argum
     if (process_) {
         json params = {{"url", address}};
         if (command.newWindow) params["newWindow"] = true;
-        Devtools().Call("Target.createTarget", params);
+        try {
+            Devtools().Call("Target.createTarget", params);
+        } catch (const PlatformError& error) {
+            EndIfGone(error);
+            throw;
+        }
         return;
     }
     process_ = std::make_unique<ChromiumProcess>(ChromiumOptions{.program = program,
@@ -115,6 +129,7 @@ void ChromiumBrowser::Start(const std::string& program, const std::string& argum
                                                                  .headless = options_.headless,
                                                                  .timeout = options_.timeout});
     try {
+        FollowTargets();
         // The browser opens with one window of its own: that is the new window.
         const std::string session = AttachToPage(Devtools(), WaitFirstPage());
         Devtools().Call("Page.navigate", {{"url", address}}, session);
@@ -158,10 +173,15 @@ void ChromiumBrowser::BeforeCall(sim::Call call, const sim::Node* node) {
             if (IsWithin(node, contents) || (IsSearch(call) && IsWithin(contents, node))) RefreshPage(*tab);
         }
     } catch (const PlatformError& error) {
-        // A browser that does not answer in time is taken for hung: the next run starts a new one.
-        if (error.code() == kTimeout) EndBrowser();
+        EndIfGone(error);
         throw;
     }
+}
+
+void ChromiumBrowser::EndIfGone(const PlatformError& error) {
+    // A browser whose pipe closed has ended, and one that let a reply time out is taken for hung:
+    // its windows go at once, so that no later call meets a broken pipe, and the next start brings a new one.
+    if (error.code() == kBrokenPipe || error.code() == kTimeout) EndBrowser();
 }
 
 void ChromiumBrowser::RefreshBrowser() {
@@ -175,7 +195,6 @@ void ChromiumBrowser::RefreshBrowser() {
         browserStale_ = false;
         return;
     }
-    Devtools().TakeEvents();  // none is used; the queue must not grow
     const std::vector<SeenTarget> targets = ReadTargets();
 
     std::erase_if(windows_, [&](const std::unique_ptr<Window>& window) {
@@ -194,45 +213,88 @@ void ChromiumBrowser::RefreshBrowser() {
         for (const SeenTarget& target : targets)
             if (target.windowId == window->id) own.push_back(&target);
         UpdateTabs(*window, own);
+        if (const auto read = lastStateReads_.find(window->id); read != lastStateReads_.end())
+            window->stateReadAt = read->second;
         for (const auto& tab : window->tabs) tab->pageFresh = false;
     }
     browserStale_ = false;
 }
 
-std::vector<ChromiumBrowser::SeenTarget> ChromiumBrowser::ReadTargets() {
-    const json reply = Devtools().Call("Target.getTargets");
-    std::vector<SeenTarget> seen;
-    std::set<std::string> stillClosing;
-    const json infos = Field("Target.getTargets", [&] { return reply.at("targetInfos"); });
-    // The browser lists the newest first; the strip shows the oldest first.
-    for (auto info = infos.rbegin(); info != infos.rend(); ++info) {
-        SeenTarget target = Field("Target.getTargets", [&] {
-            return SeenTarget{.id = info->at("targetId").get<std::string>(),
-                              .title = info->value("title", ""),
-                              .url = info->value("url", ""),
-                              .windowId = 0,
-                              .state = {}};
-        });
-        if (info->value("type", "") != "page") continue;
-        if (closing_.contains(target.id)) {
-            stillClosing.insert(target.id);
-            continue;
-        }
-        json window;
-        try {
-            window = Devtools().Call("Browser.getWindowForTarget", {{"targetId", target.id}});
-        } catch (const PlatformError& error) {
-            if (TargetGone(error)) continue;
-            throw;
-        }
-        Field("Browser.getWindowForTarget", [&] {
-            target.windowId = window.at("windowId").get<std::int64_t>();
-            target.state = window.at("bounds").value("windowState", "normal");
+void ChromiumBrowser::FollowTargets() {
+    Devtools().Call("Target.setDiscoverTargets", {{"discover", true}, {"filter", json::array({{{"type", "page"}}})}});
+}
+
+void ChromiumBrowser::ApplyTargetEvents() {
+    DevToolsPipe& devtools = Devtools();
+    devtools.Pump();
+    for (const json& event : devtools.TakeEvents()) {
+        const std::string method = event.value("method", "");
+        const json& params = event.contains("params") ? event.at("params") : json::object();
+        Field(method.c_str(), [&] {
+            if (method == "Target.targetCreated" || method == "Target.targetInfoChanged") {
+                const json& info = params.at("targetInfo");
+                if (info.value("type", "") != "page") return 0;
+                const std::string id = info.at("targetId").get<std::string>();
+                auto [entry, added] = targets_.try_emplace(id);
+                if (added) entry->second.order = nextTargetOrder_++;
+                entry->second.title = info.value("title", "");
+                entry->second.url = info.value("url", "");
+            } else if (method == "Target.targetDestroyed") {
+                const std::string id = params.at("targetId").get<std::string>();
+                targets_.erase(id);
+                closing_.erase(id);
+            }
             return 0;
         });
-        seen.push_back(std::move(target));
     }
-    closing_ = std::move(stillClosing);
+}
+
+std::vector<ChromiumBrowser::SeenTarget> ChromiumBrowser::ReadTargets() {
+    ApplyTargetEvents();
+    // A target's window is asked once; each window's state at every reading.
+    std::map<std::int64_t, std::string> states;
+    std::map<std::int64_t, Clock::time_point> stateReads;
+    std::vector<SeenTarget> seen;
+    for (auto entry = targets_.begin(); entry != targets_.end();) {
+        KnownTarget& known = entry->second;
+        if (!known.windowId) {
+            try {
+                const json window = Devtools().Call("Browser.getWindowForTarget", {{"targetId", entry->first}});
+                known.windowId = Field("Browser.getWindowForTarget", [&] { return window.at("windowId").get<std::int64_t>(); });
+            } catch (const PlatformError& error) {
+                if (!TargetGone(error)) throw;
+                entry = targets_.erase(entry);
+                continue;
+            }
+        }
+        if (!states.contains(*known.windowId)) {
+            // Only the user changes a window's state besides us, and a tenth of a second late is soon
+            // enough to notice: asking at every poll cost as much as all the rest of it.
+            const Window* shown = WindowById(*known.windowId);
+            if (shown != nullptr && !shown->state.empty() && Clock::now() - shown->stateReadAt < kWindowStateAge) {
+                states[*known.windowId] = shown->state;
+            }
+        }
+        if (!states.contains(*known.windowId)) {
+            stateReads[*known.windowId] = Clock::now();
+            try {
+                const json bounds = Devtools().Call("Browser.getWindowBounds", {{"windowId", *known.windowId}});
+                states[*known.windowId] =
+                    Field("Browser.getWindowBounds", [&] { return bounds.at("bounds").value("windowState", "normal"); });
+            } catch (const PlatformError& error) {
+                if (!TargetGone(error)) throw;
+                states[*known.windowId] = {};  // the window went: its targets' end is on its way
+            }
+        }
+        const std::string& state = states[*known.windowId];
+        if (!state.empty() && !closing_.contains(entry->first)) {
+            seen.push_back({.id = entry->first, .title = known.title, .url = known.url, .windowId = *known.windowId,
+                            .state = state, .order = known.order});
+        }
+        ++entry;
+    }
+    std::sort(seen.begin(), seen.end(), [](const SeenTarget& a, const SeenTarget& b) { return a.order < b.order; });
+    lastStateReads_ = std::move(stateReads);
     return seen;
 }
 
@@ -292,7 +354,11 @@ void ChromiumBrowser::UpdateTabs(Window& window, const std::vector<const SeenTar
             window.tabs.push_back(std::move(added));
             newest = tab;  // the browser brings a new tab to the front
         }
-        tab->edge->item->name = target->title.empty() ? target->url : target->title;
+        // The browser tells of a new title late, or not at all; a title read off the page wins.
+        const bool pageNamed = tab->page && tab->page->document() && !tab->page->document()->name.empty();
+        tab->edge->item->name = pageNamed             ? tab->page->document()->name
+                                : target->title.empty() ? target->url
+                                                        : target->title;
         tab->edge->address = target->url;
         window.state = target->state;
     }
@@ -316,6 +382,10 @@ const std::string& ChromiumBrowser::SessionOf(Tab& tab) {
 
 void ChromiumBrowser::RefreshPage(Tab& tab) {
     tab.pageFresh = true;
+    // Reading a whole page costs far more than asking whether it changed.
+    const std::string mark = PageChangeMark(Devtools(), SessionOf(tab));
+    if (tab.page && !mark.empty() && mark == tab.shownMark) return;
+    tab.shownMark.clear();
     const PageSnapshot snapshot = FetchPageSnapshot(Devtools(), SessionOf(tab));
     ControlElement view;
     try {
@@ -338,57 +408,85 @@ void ChromiumBrowser::RefreshPage(Tab& tab) {
         tab.page = std::make_unique<PageMirror>(desktop_, tab.edge->contents, std::move(actions));
     }
     tab.page->Show(view, snapshot.documentId);
+    tab.shownMark = mark;
+    if (!view.name.empty()) tab.edge->item->name = view.name;
 }
 
 void ChromiumBrowser::Select(Window& window, Tab& tab) {
-    Devtools().Call("Target.activateTarget", {{"targetId", tab.targetId}});
-    window.edge->Show(tab.edge);
-    window.addressTyped = false;
-    tab.pageFresh = false;
+    try {
+        Devtools().Call("Target.activateTarget", {{"targetId", tab.targetId}});
+        window.edge->Show(tab.edge);
+        window.addressTyped = false;
+        tab.pageFresh = false;
+    } catch (const PlatformError& error) {
+        EndIfGone(error);
+        throw;
+    }
 }
 
 void ChromiumBrowser::Close(Window& window) {
-    for (const auto& tab : window.tabs) {
-        closing_.insert(tab->targetId);
-        try {
-            Devtools().Call("Target.closeTarget", {{"targetId", tab->targetId}});
-        } catch (const PlatformError& error) {
-            if (!TargetGone(error)) throw;
+    try {
+        for (const auto& tab : window.tabs) {
+            closing_.insert(tab->targetId);
+            try {
+                Devtools().Call("Target.closeTarget", {{"targetId", tab->targetId}});
+            } catch (const PlatformError& error) {
+                if (!TargetGone(error)) throw;
+            }
         }
+        const std::int64_t id = window.id;
+        std::erase_if(windows_, [id](const std::unique_ptr<Window>& each) { return each->id == id; });
+        browserStale_ = true;
+    } catch (const PlatformError& error) {
+        EndIfGone(error);
+        throw;
     }
-    const std::int64_t id = window.id;
-    std::erase_if(windows_, [id](const std::unique_ptr<Window>& each) { return each->id == id; });
-    browserStale_ = true;
 }
 
 void ChromiumBrowser::SetState(Window& window, std::int32_t visualState) {
-    const std::string wanted = WindowStateFor(visualState);
-    if (window.state == wanted) return;
-    // The browser takes a window from minimised to maximised, or back, only by way of normal.
-    if (window.state != "normal" && wanted != "normal" && !window.state.empty()) {
-        Devtools().Call("Browser.setWindowBounds", {{"windowId", window.id}, {"bounds", {{"windowState", "normal"}}}});
+    try {
+        const std::string wanted = WindowStateFor(visualState);
+        if (window.state == wanted) return;
+        // The browser takes a window from minimised to maximised, or back, only by way of normal.
+        if (window.state != "normal" && wanted != "normal" && !window.state.empty()) {
+            Devtools().Call("Browser.setWindowBounds", {{"windowId", window.id}, {"bounds", {{"windowState", "normal"}}}});
+        }
+        Devtools().Call("Browser.setWindowBounds", {{"windowId", window.id}, {"bounds", {{"windowState", wanted}}}});
+        window.state = wanted;
+        window.stateReadAt = {};  // asked again at the next reading
+    } catch (const PlatformError& error) {
+        EndIfGone(error);
+        throw;
     }
-    Devtools().Call("Browser.setWindowBounds", {{"windowId", window.id}, {"bounds", {{"windowState", wanted}}}});
-    window.state = wanted;
 }
 
 void ChromiumBrowser::Invoke(const std::string& targetId, std::int64_t backendNodeId) {
-    Tab* tab = nullptr;
-    for (const auto& window : windows_)
-        if ((tab = window->Find(targetId)) != nullptr) break;
-    if (tab == nullptr) throw PlatformError(kElementNotAvailable, "the element's tab has closed");
-    const std::string& session = SessionOf(*tab);
-    const json resolved = Devtools().Call("DOM.resolveNode", {{"backendNodeId", backendNodeId}}, session);
-    const std::string object =
-        Field("DOM.resolveNode", [&] { return resolved.at("object").at("objectId").get<std::string>(); });
-    Devtools().Call("Runtime.callFunctionOn", {{"objectId", object}, {"functionDeclaration", kClick}}, session);
-    Devtools().Call("Runtime.releaseObject", {{"objectId", object}}, session);
-    browserStale_ = true;
+    try {
+        Tab* tab = nullptr;
+        for (const auto& window : windows_)
+            if ((tab = window->Find(targetId)) != nullptr) break;
+        if (tab == nullptr) throw PlatformError(kElementNotAvailable, "the element's tab has closed");
+        const std::string& session = SessionOf(*tab);
+        const json resolved = Devtools().Call("DOM.resolveNode", {{"backendNodeId", backendNodeId}}, session);
+        const std::string object =
+            Field("DOM.resolveNode", [&] { return resolved.at("object").at("objectId").get<std::string>(); });
+        Devtools().Call("Runtime.callFunctionOn", {{"objectId", object}, {"functionDeclaration", kClick}}, session);
+        Devtools().Call("Runtime.releaseObject", {{"objectId", object}}, session);
+        browserStale_ = true;
+    } catch (const PlatformError& error) {
+        EndIfGone(error);
+        throw;
+    }
 }
 
 void ChromiumBrowser::Navigate(Tab& tab, const std::string& address) {
-    Devtools().Call("Page.navigate", {{"url", options_.redirect.Apply(address)}}, SessionOf(tab));
-    browserStale_ = true;
+    try {
+        Devtools().Call("Page.navigate", {{"url", options_.redirect.Apply(address)}}, SessionOf(tab));
+        browserStale_ = true;
+    } catch (const PlatformError& error) {
+        EndIfGone(error);
+        throw;
+    }
 }
 
 void ChromiumBrowser::KeyEvent(std::uint8_t virtualKey, bool keyUp) {

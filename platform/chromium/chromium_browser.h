@@ -9,7 +9,9 @@
 
 #include <chrono>
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -60,6 +62,7 @@ private:
         sim::EdgeTabPtr edge;
         std::string session;  // empty until the page is first read
         std::unique_ptr<PageMirror> page;
+        std::string shownMark;  // the page's change mark when it was last read
         bool pageFresh = false;
     };
     struct Window {
@@ -67,6 +70,7 @@ private:
         sim::EdgeWindowPtr edge;
         std::vector<std::unique_ptr<Tab>> tabs;  // in strip order
         std::string state;                       // as the browser last said
+        std::chrono::steady_clock::time_point stateReadAt{};
         bool addressTyped = false;               // the bar holds text not yet entered
         Tab* Selected() const;
         Tab* Find(const std::string& targetId) const;
@@ -77,11 +81,26 @@ private:
         std::string url;
         std::int64_t windowId = 0;
         std::string state;
+        std::int64_t order = 0;
+    };
+    // A page target as the browser's target events told of it.
+    struct KnownTarget {
+        std::string title;
+        std::string url;
+        std::optional<std::int64_t> windowId;  // asked once
+        std::int64_t order = 0;                // of creation, as the strip shows tabs
     };
 
     void BeforeCall(sim::Call call, const sim::Node* node);
+    void EndIfGone(const PlatformError& error);
     DevToolsPipe& Devtools();
     void RefreshBrowser();
+    using Clock = std::chrono::steady_clock;
+
+    const Window* WindowById(std::int64_t id) const;
+    void FollowTargets();
+    void ApplyTargetEvents();
+    // The page targets not being closed, in the order they were created, with their windows' states.
     std::vector<SeenTarget> ReadTargets();
     Window& AddWindow(std::int64_t id);
     void UpdateTabs(Window& window, const std::vector<const SeenTarget*>& targets);
@@ -99,6 +118,9 @@ private:
     ChromiumBrowserOptions options_;
     std::unique_ptr<ChromiumProcess> process_;
     std::vector<std::unique_ptr<Window>> windows_;  // front first
+    std::map<std::string, KnownTarget> targets_;
+    std::map<std::int64_t, Clock::time_point> lastStateReads_;  // of the last reading, per window
+    std::int64_t nextTargetOrder_ = 0;
     std::set<std::string> closing_;                  // targets closed by us, until they are gone
     std::weak_ptr<sim::Node> focused_;
     bool browserStale_ = true;

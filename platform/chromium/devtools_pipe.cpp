@@ -165,19 +165,47 @@ void DevToolsPipe::Send(const std::string& method, const std::string& bytes, Clo
     }
 }
 
-std::string_view DevToolsPipe::Receive(const std::string& method, Clock::time_point deadline) {
+std::optional<std::string_view> DevToolsPipe::TakeBuffered() {
     // The message handed out last is done with: drop it now rather than copy each one out.
     buffer_.erase(0, consumed_);
     scanned_ -= std::min(scanned_, consumed_);
     consumed_ = 0;
-    for (;;) {
-        const std::size_t end = buffer_.find('\0', scanned_);
-        if (end != std::string::npos) {
-            consumed_ = end + 1;
-            scanned_ = consumed_;
-            return std::string_view(buffer_).substr(0, end);
-        }
+    const std::size_t end = buffer_.find('\0', scanned_);
+    if (end == std::string::npos) {
         scanned_ = buffer_.size();
+        return std::nullopt;
+    }
+    consumed_ = end + 1;
+    scanned_ = consumed_;
+    return std::string_view(buffer_).substr(0, end);
+}
+
+DevToolsPipe::ReadResult DevToolsPipe::ReadAvailable() {
+    const ssize_t got = ::read(read_.get(), chunk_.data(), chunk_.size());
+    if (got > 0) {
+        buffer_.append(chunk_.data(), static_cast<std::size_t>(got));
+        return ReadResult::Data;
+    }
+    if (got < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK)) return ReadResult::Nothing;
+    lastReadError_ = got == 0 ? 0 : errno;
+    broken_ = true;
+    return ReadResult::Closed;
+}
+
+void DevToolsPipe::Pump() {
+    while (!broken_ && ReadAvailable() == ReadResult::Data) {
+    }
+    while (const auto text = TakeBuffered()) {
+        json message = json::parse(text->begin(), text->end(), nullptr, false);
+        // Only events are kept: a reply here belongs to a call that ran out of time.
+        if (message.is_object() && !message.contains("id") && message.contains("method"))
+            events_.push_back(std::move(message));
+    }
+}
+
+std::string_view DevToolsPipe::Receive(const std::string& method, Clock::time_point deadline) {
+    for (;;) {
+        if (const auto text = TakeBuffered()) return *text;
 
         pollfd readable{read_.get(), POLLIN, 0};
         const int ready = ::poll(&readable, 1, MillisecondsLeft(deadline));
@@ -186,18 +214,11 @@ std::string_view DevToolsPipe::Receive(const std::string& method, Clock::time_po
             if (errno == EINTR) continue;  // poll again with what time is left
             throw PlatformError(kEFail, "cannot wait for the reply to " + method + ": " + std::strerror(errno));
         }
-
-        const ssize_t got = ::read(read_.get(), chunk_.data(), chunk_.size());
-        const int error = errno;
-        if (got > 0) {
-            buffer_.append(chunk_.data(), static_cast<std::size_t>(got));
-            continue;
-        }
-        if (got < 0 && (error == EINTR || error == EAGAIN || error == EWOULDBLOCK)) continue;
-        broken_ = true;
-        throw PlatformError(kBrokenPipe, got == 0 ? "DevTools pipe closed by the browser while waiting for " + method
-                                                  : "DevTools pipe failed while waiting for " + method + ": " +
-                                                        std::strerror(error));
+        if (ReadAvailable() != ReadResult::Closed) continue;
+        throw PlatformError(kBrokenPipe, lastReadError_ == 0
+                                             ? "DevTools pipe closed by the browser while waiting for " + method
+                                             : "DevTools pipe failed while waiting for " + method + ": " +
+                                                   std::strerror(lastReadError_));
     }
 }
 

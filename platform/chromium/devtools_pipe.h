@@ -40,6 +40,9 @@ public:
     // can succeed any more. Does not wait.
     bool PeerClosed();
 
+    // Takes in, without waiting, the events the browser has sent meanwhile.
+    void Pump();
+
     // The events received so far, oldest first; the queue is left empty.
     std::vector<nlohmann::json> TakeEvents();
 
@@ -55,6 +58,11 @@ private:
     void Send(const std::string& method, const std::string& bytes, Clock::time_point deadline);
     // The next whole message, waiting for it until the deadline; it stays valid until the next Receive.
     std::string_view Receive(const std::string& method, Clock::time_point deadline);
+    // The next whole message already read, if any; valid until the next call.
+    std::optional<std::string_view> TakeBuffered();
+    enum class ReadResult { Data, Nothing, Closed };
+    // One read of what the pipe holds, without waiting.
+    ReadResult ReadAvailable();
     int MillisecondsLeft(Clock::time_point deadline) const;
 
     UniqueFd read_;
@@ -65,6 +73,7 @@ private:
     std::string buffer_;
     std::size_t scanned_ = 0;
     std::size_t consumed_ = 0;  // the front of the buffer already handed out
+    int lastReadError_ = 0;
     std::vector<char> chunk_ = std::vector<char>(64 * 1024);
     std::deque<nlohmann::json> events_;
 };
