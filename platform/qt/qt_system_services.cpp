@@ -14,7 +14,13 @@ constexpr std::uint8_t kKeyDown = 0x80;
 }  // namespace
 
 LocalDateTime QtClock::Now() {
-    const QDateTime now = QDateTime::currentDateTime();
+    const qint64 utcMs = QDateTime::currentMSecsSinceEpoch();
+    const qint64 second = utcMs / 1000;
+    if (second != offsetSecond_) {
+        offsetSeconds_ = QDateTime::fromMSecsSinceEpoch(utcMs).offsetFromUtc();
+        offsetSecond_ = second;
+    }
+    const QDateTime now = QDateTime::fromMSecsSinceEpoch(utcMs + qint64{offsetSeconds_} * 1000, Qt::UTC);
     const QDate date = now.date();
     return {date.year(), date.month(), date.day(), now.time().msecsSinceStartOfDay() / 1000.0};
 }

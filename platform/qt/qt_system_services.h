@@ -1,13 +1,22 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include "common/platform.h"
 
 namespace tidemark::qt {
 
-// The local wall clock: date and time of day from one reading.
+// The local wall clock: date and time of day from one reading. The offset
+// from UTC is looked up once per second of UTC: the C library reads the zone
+// file again on every lookup, which cost more than the rest of a poll, and
+// offsets change only on whole seconds.
 class QtClock : public Clock {
 public:
     LocalDateTime Now() override;
+
+private:
+    qint64 offsetSecond_ = -1;  // the UTC second the offset was looked up in
+    int offsetSeconds_ = 0;
 };
 
 class QtSleeper : public Sleeper {

@@ -1,4 +1,9 @@
+#include <stdlib.h>
+#include <time.h>
+
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +19,7 @@
 #include "qt/qt_instance_lock.h"
 #include "qt/qt_message_boxes.h"
 #include "qt/qt_settings_store.h"
+#include "qt/qt_system_services.h"
 #include "sim/sim_platform.h"
 
 namespace tidemark::qt {
@@ -94,6 +100,29 @@ TEST(QtMessageBoxes, ShowTheInformationIconOkAndNoTitle) {
     EXPECT_EQ(title, "");
     EXPECT_EQ(buttons, 1);
     EXPECT_TRUE(QFile::exists(picture));
+}
+
+// The clock looks the zone's offset up once a second; what it reads must still
+// be the local time of a zone east or west of UTC, on either side of a DST change.
+TEST(QtClock, ReadsTheLocalTimeOfTheZone) {
+    const char* const old = std::getenv("TZ");
+    const std::string kept = old == nullptr ? "" : old;
+    for (const char* zone : {"Asia/Tokyo", "America/Los_Angeles", "UTC"}) {
+        ::setenv("TZ", zone, 1);
+        ::tzset();
+        QtClock clock;
+        const LocalDateTime read = clock.Now();
+        const QDateTime expected = QDateTime::currentDateTime();
+        const double expectedSeconds = expected.time().msecsSinceStartOfDay() / 1000.0;
+        EXPECT_EQ(read.day, expected.date().day()) << zone;
+        EXPECT_NEAR(read.secondsSinceMidnight, expectedSeconds, 1.0) << zone;
+    }
+    if (old == nullptr) {
+        ::unsetenv("TZ");
+    } else {
+        ::setenv("TZ", kept.c_str(), 1);
+    }
+    ::tzset();
 }
 
 }  // namespace
