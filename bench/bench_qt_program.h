@@ -4,6 +4,7 @@
 // for the benchmarks that run it on the real clock; and the process's CPU time.
 
 #include <sys/resource.h>
+#include <time.h>
 
 #include <QApplication>
 
@@ -17,7 +18,8 @@ namespace tidemark::bench {
 
 class QtBenchProgram {
 public:
-    QtBenchProgram(int& argc, char** argv) : application(argc, argv) {
+    QtBenchProgram(int& argc, char** argv, qt::BrowserChoice browser = qt::BrowserChoice::Simulated)
+        : application(argc, argv), services(browser) {
         QApplication::setApplicationName(QString::fromUtf8(kAppTitle));
         services.SetMainWindow(&window);
         services.pump.SetBeforeEvents([this] { window.SyncFromForm(); });
@@ -32,7 +34,7 @@ public:
 
     BenchHome home;  // before QApplication, which reads the environment it sets
     QApplication application;
-    qt::QtPlatform services{qt::BrowserChoice::Simulated};
+    qt::QtPlatform services;
     Context context{services.platform};
     Form1 form{context};
     qt::Form1Window window{form, [] { QApplication::quit(); }};
@@ -43,6 +45,12 @@ inline double ProcessCpuSeconds() {
     getrusage(RUSAGE_SELF, &usage);
     auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+inline double ThreadCpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
 }  // namespace tidemark::bench
