@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "chromium/chromium_process.h"
+#include "headless_tab_suite.h"
 
 namespace tidemark::chromium {
 namespace {
@@ -36,57 +37,15 @@ std::string PercentEncoded(const std::string& text) {
     return out;
 }
 
-// One headless browser and one attached tab for the whole suite: starting a
-// browser costs far more than a page.
-class ControlViewChromium : public ::testing::Test {
+class ControlViewChromium : public HeadlessTabSuite {
 protected:
-    static void SetUpTestSuite() {
-        std::filesystem::create_directories(TIDEMARK_TEST_OUTPUT_DIR);
-        profile_ = std::string(TIDEMARK_TEST_OUTPUT_DIR) + "/control-view-XXXXXX";
-        if (::mkdtemp(profile_.data()) == nullptr) FAIL() << "mkdtemp failed";
-        browser_ = std::make_unique<ChromiumProcess>(
-            ChromiumOptions{.program = TIDEMARK_CHROMIUM_PROGRAM, .profileFolder = profile_, .headless = true});
-        DevToolsPipe& devtools = browser_->devtools();
-        const std::string target =
-            devtools.Call("Target.createTarget", {{"url", "about:blank"}}).at("targetId").get<std::string>();
-        session_ = AttachToPage(devtools, target);
-        devtools.Call("Page.enable", json::object(), session_);
-    }
-
-    static void TearDownTestSuite() {
-        browser_.reset();
-        std::filesystem::remove_all(profile_);
-    }
-
-    void SetUp() override {
-        if (!browser_) GTEST_SKIP() << "no browser";
-    }
+    static void SetUpTestSuite() { StartBrowser("control-view"); }
 
     // The page's control view once its load event has fired.
     static ControlElement ViewOf(const std::string& html) {
-        DevToolsPipe& devtools = browser_->devtools();
-        devtools.TakeEvents();
-        devtools.Call("Page.navigate", {{"url", "data:text/html;charset=utf-8," + PercentEncoded(html)}}, session_);
-        const auto deadline = std::chrono::steady_clock::now() + 5s;
-        bool loaded = false;
-        while (!loaded) {
-            if (std::chrono::steady_clock::now() > deadline) {
-                ADD_FAILURE() << "no load event within 5 s";
-                break;
-            }
-            for (const json& event : devtools.TakeEvents()) {
-                loaded = loaded || (event.value("method", "") == "Page.loadEventFired" &&
-                                    event.value("sessionId", "") == session_);
-            }
-            // A cheap call, only so that the pipe reads what the browser has sent.
-            if (!loaded) devtools.Call("Runtime.evaluate", {{"expression", "1"}}, session_);
-        }
-        return BuildControlView(FetchPageSnapshot(devtools, session_));
+        Navigate("data:text/html;charset=utf-8," + PercentEncoded(html));
+        return BuildControlView(FetchPageSnapshot(browser_->devtools(), session_));
     }
-
-    static inline std::string profile_;
-    static inline std::unique_ptr<ChromiumProcess> browser_;
-    static inline std::string session_;
 };
 
 TEST_F(ControlViewChromium, FastShapedPageGivesButtonLabelValueAndUnitAsConsecutiveDocumentChildren) {

@@ -22,6 +22,7 @@
 #include "chromium/control_view.h"
 #include "control_outline.h"
 #include "loopback_http.h"
+#include "headless_tab_suite.h"
 #include "site_server_process.h"
 #include "sites/site_table.h"
 
@@ -125,29 +126,9 @@ const std::string kSpeedResults =
     "            50020 'ms' .result-data-unit\n";
 
 // One headless browser and one tab for the suite, a server of its own for each case.
-class LocalSites : public ::testing::Test {
+class LocalSites : public HeadlessTabSuite {
 protected:
-    static void SetUpTestSuite() {
-        std::filesystem::create_directories(TIDEMARK_TEST_OUTPUT_DIR);
-        profile_ = std::string(TIDEMARK_TEST_OUTPUT_DIR) + "/local-sites-XXXXXX";
-        if (::mkdtemp(profile_.data()) == nullptr) FAIL() << "mkdtemp failed";
-        browser_ = std::make_unique<ChromiumProcess>(
-            ChromiumOptions{.program = TIDEMARK_CHROMIUM_PROGRAM, .profileFolder = profile_, .headless = true});
-        DevToolsPipe& devtools = browser_->devtools();
-        const std::string target =
-            devtools.Call("Target.createTarget", {{"url", "about:blank"}}).at("targetId").get<std::string>();
-        session_ = AttachToPage(devtools, target);
-        devtools.Call("Page.enable", json::object(), session_);
-    }
-
-    static void TearDownTestSuite() {
-        browser_.reset();
-        std::filesystem::remove_all(profile_);
-    }
-
-    void SetUp() override {
-        if (!browser_) GTEST_SKIP() << "no browser";
-    }
+    static void SetUpTestSuite() { StartBrowser("local-sites"); }
 
     static SiteServerProcess StartServer(std::vector<std::string> flags = {}) {
         flags.insert(flags.begin(), {"--root", TIDEMARK_SITES_ROOT});
@@ -160,22 +141,7 @@ protected:
     // The path is the real service's host and path, as the fixtures are laid out.
     static Seen Load(const SiteServerProcess& server, std::string_view address) {
         const std::string path(address.substr(address.find("//") + 1));
-        DevToolsPipe& devtools = browser_->devtools();
-        devtools.TakeEvents();
-        devtools.Call("Page.navigate", {{"url", server.Url(path)}}, session_);
-        const auto deadline = Clock::now() + 5s;
-        for (bool loaded = false; !loaded;) {
-            if (Clock::now() > deadline) {
-                ADD_FAILURE() << "no load event within 5 s";
-                break;
-            }
-            for (const json& event : devtools.TakeEvents()) {
-                loaded = loaded || (event.value("method", "") == "Page.loadEventFired" &&
-                                    event.value("sessionId", "") == session_);
-            }
-            // A cheap call, only so that the pipe reads what the browser has sent.
-            if (!loaded) devtools.Call("Runtime.evaluate", {{"expression", "1"}}, session_);
-        }
+        Navigate(server.Url(path));
         return Look();
     }
 
@@ -214,9 +180,6 @@ protected:
 
     static json Stats(const SiteServerProcess& server) { return json::parse(HttpGet(server.port(), "/stats").rest); }
 
-    static inline std::string profile_;
-    static inline std::unique_ptr<ChromiumProcess> browser_;
-    static inline std::string session_;
 };
 
 constexpr const char* kWholeFromTenOneDecimalBelow = R"([1-9][0-9]+|[0-9]\.[0-9])";
