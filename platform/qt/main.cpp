@@ -9,6 +9,7 @@
 
 #include "app/form1.h"
 #include "common/app_identity.h"
+#include "qt/app_icon.h"
 #include "qt/command_line.h"
 #include "qt/form1_window.h"
 #include "qt/qt_platform.h"
@@ -27,6 +28,8 @@ int main(int argc, char* argv[]) {
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(tidemark::kAppTitle));
+    QApplication::setDesktopFileName(QStringLiteral("tidemark"));
+    QApplication::setWindowIcon(tidemark::qt::ApplicationIcon());
 
     std::vector<std::string> arguments;
     for (const QString& argument : QApplication::arguments().mid(1)) arguments.push_back(argument.toStdString());
