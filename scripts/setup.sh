@@ -12,6 +12,7 @@ packages=(
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
     wine64 xvfb xauth imagemagick python3 libxtst6
     chromium nlohmann-json3-dev openbox x11-utils
+    librsvg2-bin nsis zip file dpkg-dev lintian
 )
 
 sudo_if_needed() {

@@ -1,5 +1,8 @@
 #include "qt/command_line.h"
 
+#include "common/app_identity.h"
+#include "common/version.h"
+
 namespace tidemark::qt {
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -9,9 +12,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             line.browser = BrowserChoice::Simulated;
         } else if (argument == "--help" || argument == "-h") {
             line.help = true;
-        } else {
+        } else if (argument == "--version") {
+            line.version = true;
+        } else if (line.error.empty()) {
             line.error = "unknown option: " + argument;
-            return line;
         }
     }
     return line;
@@ -26,10 +30,13 @@ std::string UsageText(const std::string& program) {
            "  --simulated  measure nothing: a simulated browser shows simulated pages whose\n"
            "               figures come from a model of a line (a demonstration)\n"
            "  --help       show this text\n"
+           "  --version    show the version\n"
            "\n"
            "Without --simulated Tidemark drives Chromium (/usr/bin/chromium), with a profile of\n"
            "its own under ~/.cache/tidemark. TIDEMARK_LOCAL_SITES=<address> sends it to local\n"
            "copies of the measurement pages at that address instead of the services.\n";
 }
+
+std::string VersionText() { return std::string(kAppTitle) + " " + kVersion + "\n"; }
 
 }  // namespace tidemark::qt

@@ -9,21 +9,35 @@
 
 #include "app/form1.h"
 #include "common/app_identity.h"
+#include "qt/app_icon.h"
 #include "qt/command_line.h"
 #include "qt/form1_window.h"
 #include "qt/qt_platform.h"
 
 int main(int argc, char* argv[]) {
+    // --version and --help answer before Qt starts, so they need no display.
+    const tidemark::qt::CommandLine asked = tidemark::qt::ParseCommandLine({argv + 1, argv + argc});
+    if (asked.version) {
+        std::fputs(tidemark::qt::VersionText().c_str(), stdout);
+        return EXIT_SUCCESS;
+    }
+    if (asked.help) {
+        std::fputs(tidemark::qt::UsageText(argv[0]).c_str(), stdout);
+        return EXIT_SUCCESS;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(tidemark::kAppTitle));
+    QApplication::setDesktopFileName(QStringLiteral("tidemark"));
+    QApplication::setWindowIcon(tidemark::qt::ApplicationIcon());
 
     std::vector<std::string> arguments;
     for (const QString& argument : QApplication::arguments().mid(1)) arguments.push_back(argument.toStdString());
     const tidemark::qt::CommandLine line = tidemark::qt::ParseCommandLine(arguments);
-    if (line.help || !line.error.empty()) {
-        if (!line.error.empty()) std::fprintf(stderr, "%s\n", line.error.c_str());
-        std::fputs(tidemark::qt::UsageText(argv[0]).c_str(), line.help ? stdout : stderr);
-        return line.help ? EXIT_SUCCESS : 2;
+    if (!line.error.empty()) {
+        std::fprintf(stderr, "%s\n", line.error.c_str());
+        std::fputs(tidemark::qt::UsageText(argv[0]).c_str(), stderr);
+        return 2;
     }
 
     tidemark::qt::QtPlatform services(line.browser);

@@ -28,14 +28,25 @@ ControlClass ClassOf(ControlKind kind) {
     }
     throw PlatformError(kEInvalidArg, "a timer has no window");
 }
+
+// The icon resource at the size the system draws it; shared, so it lives as
+// long as the module. Null when the module has no such resource.
+HICON IconOfSize(HINSTANCE instance, int iconId, int widthMetric, int heightMetric) {
+    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(iconId), IMAGE_ICON, GetSystemMetrics(widthMetric),
+                                         GetSystemMetrics(heightMetric), LR_DEFAULTCOLOR | LR_SHARED));
+}
 }  // namespace
 
-WindowClass::WindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure)
+WindowClass::WindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, int iconId)
     : instance_(instance), name_(name) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
+    if (iconId != 0) {
+        windowClass.hIcon = IconOfSize(instance, iconId, SM_CXICON, SM_CYICON);
+        windowClass.hIconSm = IconOfSize(instance, iconId, SM_CXSMICON, SM_CYSMICON);
+    }
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     windowClass.lpszClassName = name;

@@ -14,10 +14,11 @@
 namespace tidemark::win32 {
 
 // A registered window class, unregistered again when this goes (unless it
-// was registered already, by an earlier window of the process).
+// was registered already, by an earlier window of the process). With an icon
+// id, the class takes that icon resource of the module, large and small.
 class WindowClass {
 public:
-    WindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure);
+    WindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, int iconId = 0);
     WindowClass(const WindowClass&) = delete;
     WindowClass& operator=(const WindowClass&) = delete;
     ~WindowClass();

@@ -2,6 +2,7 @@
 
 #include "wide_text.h"
 #include "win32_error.h"
+#include "win32_resource_ids.h"
 
 namespace tidemark::win32 {
 
@@ -34,7 +35,7 @@ Win32Form1Window::Win32Form1Window(Form1& form, HINSTANCE instance, std::functio
     : form_(form),
       endProcess_(std::move(endProcess)),
       scale_(SystemDpi()),
-      windowClass_(instance, kWindowClassName, &Win32Form1Window::Procedure),
+      windowClass_(instance, kWindowClassName, &Win32Form1Window::Procedure, TIDEMARK_ICON_ID),
       frameClass_(instance, kFrameClassName, &FrameProcedure) {
     try {
         Build(instance);

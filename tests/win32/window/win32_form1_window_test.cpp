@@ -7,10 +7,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/form1.h"
@@ -423,6 +426,51 @@ TEST_F(Win32WindowTest, TheArmedStateLocksTheFrameAndMovesTheFocusToStop) {
     EXPECT_TRUE(IsWindowEnabled(C("cmdStart")));
     EXPECT_FALSE(IsWindowEnabled(stop));
     EXPECT_EQ(WindowText(C("lblTimeRemain")), L"");
+}
+
+// The pixels of an icon's colour image, top row first, as 0xAARRGGBB.
+std::vector<std::uint32_t> IconPixels(HICON icon, int& width) {
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info)) return {};
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+    width = bitmap.bmWidth;
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = bitmap.bmWidth;
+    format.bmiHeader.biHeight = -bitmap.bmHeight;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(bitmap.bmWidth) * bitmap.bmHeight);
+    const HDC screen = GetDC(nullptr);
+    const int rows = GetDIBits(screen, info.hbmColor, 0, static_cast<UINT>(bitmap.bmHeight), pixels.data(), &format,
+                               DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    if (rows != bitmap.bmHeight) pixels.clear();
+    return pixels;
+}
+
+// The orange of the tide mark drawn across Tidemark's icon, which no stock icon has.
+bool TideMarkOrange(std::uint32_t pixel) {
+    const auto red = (pixel >> 16) & 0xff, green = (pixel >> 8) & 0xff, blue = pixel & 0xff;
+    return red > 0xe0 && green > 0x80 && green < 0xc0 && blue < 0x50;
+}
+
+TEST_F(Win32WindowTest, TheWindowShowsTidemarksIconLargeAndSmall) {
+    for (const auto& [which, sizeMetric, name] :
+         {std::tuple{GCLP_HICON, SM_CXICON, "large"}, std::tuple{GCLP_HICONSM, SM_CXSMICON, "small"}}) {
+        const auto icon = reinterpret_cast<HICON>(GetClassLongPtrW(window->handle(), which));
+        ASSERT_NE(icon, nullptr) << name;
+        int width = 0;
+        const std::vector<std::uint32_t> pixels = IconPixels(icon, width);
+        ASSERT_FALSE(pixels.empty()) << name;
+        EXPECT_EQ(width, GetSystemMetrics(sizeMetric)) << name;
+        const auto orange = std::count_if(pixels.begin(), pixels.end(), TideMarkOrange);
+        EXPECT_GE(orange, width / 2) << name << ": the tide mark is missing";
+    }
 }
 
 // MessageBoxW's own modal loop runs inside the refused click. A hook answers
