@@ -78,6 +78,18 @@ ChromiumBrowser::Tab* ChromiumBrowser::Window::Find(const std::string& targetId)
     return nullptr;
 }
 
+template <class Action>
+void ChromiumBrowser::EndingIfGone(Action&& action) {
+    try {
+        action();
+    } catch (const PlatformError& error) {
+        // A browser whose pipe closed has ended, and one that let a reply time out is taken for hung:
+        // its windows go at once, so that no later call meets a broken pipe, and the next start brings a new one.
+        if (error.code() == kBrokenPipe || error.code() == kTimeout) EndBrowser();
+        throw;
+    }
+}
+
 ChromiumBrowser::ChromiumBrowser(sim::Desktop& desktop, ChromiumBrowserOptions options)
     : desktop_(desktop), options_(std::move(options)) {
     desktop_.SetCallHook([this](sim::Call call, const sim::Node* node) { BeforeCall(call, node); });
@@ -116,12 +128,7 @@ void ChromiumBrowser::Start(const std::string& program, const std::string& argum
     if (process_) {
         json params = {{"url", address}};
         if (command.newWindow) params["newWindow"] = true;
-        try {
-            Devtools().Call("Target.createTarget", params);
-        } catch (const PlatformError& error) {
-            EndIfGone(error);
-            throw;
-        }
+        EndingIfGone([&] { Devtools().Call("Target.createTarget", params); });
         return;
     }
     process_ = std::make_unique<ChromiumProcess>(ChromiumOptions{.program = program,
@@ -162,7 +169,7 @@ void ChromiumBrowser::BeforeCall(sim::Call call, const sim::Node* node) {
         bool& flag;
         ~Done() { flag = false; }
     } done{refreshing_};
-    try {
+    EndingIfGone([&] {
         if (browserStale_) RefreshBrowser();
         if (node == nullptr) return;
         // The page is read when the call is on one of its elements or searches through it.
@@ -172,17 +179,10 @@ void ChromiumBrowser::BeforeCall(sim::Call call, const sim::Node* node) {
             const sim::Node* contents = tab->edge->contents.get();
             if (IsWithin(node, contents) || (IsSearch(call) && IsWithin(contents, node))) RefreshPage(*tab);
         }
-    } catch (const PlatformError& error) {
-        EndIfGone(error);
-        throw;
-    }
+    });
 }
 
-void ChromiumBrowser::EndIfGone(const PlatformError& error) {
-    // A browser whose pipe closed has ended, and one that let a reply time out is taken for hung:
-    // its windows go at once, so that no later call meets a broken pipe, and the next start brings a new one.
-    if (error.code() == kBrokenPipe || error.code() == kTimeout) EndBrowser();
-}
+
 
 void ChromiumBrowser::RefreshBrowser() {
     if (!process_) {
@@ -413,19 +413,16 @@ void ChromiumBrowser::RefreshPage(Tab& tab) {
 }
 
 void ChromiumBrowser::Select(Window& window, Tab& tab) {
-    try {
+    EndingIfGone([&] {
         Devtools().Call("Target.activateTarget", {{"targetId", tab.targetId}});
         window.edge->Show(tab.edge);
         window.addressTyped = false;
         tab.pageFresh = false;
-    } catch (const PlatformError& error) {
-        EndIfGone(error);
-        throw;
-    }
+    });
 }
 
 void ChromiumBrowser::Close(Window& window) {
-    try {
+    EndingIfGone([&] {
         for (const auto& tab : window.tabs) {
             closing_.insert(tab->targetId);
             try {
@@ -437,31 +434,26 @@ void ChromiumBrowser::Close(Window& window) {
         const std::int64_t id = window.id;
         std::erase_if(windows_, [id](const std::unique_ptr<Window>& each) { return each->id == id; });
         browserStale_ = true;
-    } catch (const PlatformError& error) {
-        EndIfGone(error);
-        throw;
-    }
+    });
 }
 
 void ChromiumBrowser::SetState(Window& window, std::int32_t visualState) {
-    try {
+    EndingIfGone([&] {
         const std::string wanted = WindowStateFor(visualState);
         if (window.state == wanted) return;
         // The browser takes a window from minimised to maximised, or back, only by way of normal.
         if (window.state != "normal" && wanted != "normal" && !window.state.empty()) {
-            Devtools().Call("Browser.setWindowBounds", {{"windowId", window.id}, {"bounds", {{"windowState", "normal"}}}});
+            Devtools().Call("Browser.setWindowBounds",
+                            {{"windowId", window.id}, {"bounds", {{"windowState", "normal"}}}});
         }
         Devtools().Call("Browser.setWindowBounds", {{"windowId", window.id}, {"bounds", {{"windowState", wanted}}}});
         window.state = wanted;
         window.stateReadAt = {};  // asked again at the next reading
-    } catch (const PlatformError& error) {
-        EndIfGone(error);
-        throw;
-    }
+    });
 }
 
 void ChromiumBrowser::Invoke(const std::string& targetId, std::int64_t backendNodeId) {
-    try {
+    EndingIfGone([&] {
         Tab* tab = nullptr;
         for (const auto& window : windows_)
             if ((tab = window->Find(targetId)) != nullptr) break;
@@ -473,20 +465,14 @@ void ChromiumBrowser::Invoke(const std::string& targetId, std::int64_t backendNo
         Devtools().Call("Runtime.callFunctionOn", {{"objectId", object}, {"functionDeclaration", kClick}}, session);
         Devtools().Call("Runtime.releaseObject", {{"objectId", object}}, session);
         browserStale_ = true;
-    } catch (const PlatformError& error) {
-        EndIfGone(error);
-        throw;
-    }
+    });
 }
 
 void ChromiumBrowser::Navigate(Tab& tab, const std::string& address) {
-    try {
+    EndingIfGone([&] {
         Devtools().Call("Page.navigate", {{"url", options_.redirect.Apply(address)}}, SessionOf(tab));
         browserStale_ = true;
-    } catch (const PlatformError& error) {
-        EndIfGone(error);
-        throw;
-    }
+    });
 }
 
 void ChromiumBrowser::KeyEvent(std::uint8_t virtualKey, bool keyUp) {

@@ -92,7 +92,9 @@ private:
     };
 
     void BeforeCall(sim::Call call, const sim::Node* node);
-    void EndIfGone(const PlatformError& error);
+    // Runs `action`; a platform error it throws that shows the browser gone or hung ends the browser first.
+    template <class Action>
+    void EndingIfGone(Action&& action);
     DevToolsPipe& Devtools();
     void RefreshBrowser();
     using Clock = std::chrono::steady_clock;
