@@ -203,18 +203,13 @@ void ChromiumBrowser::RefreshBrowser() {
         if (gone && !window->edge->node()->removed()) window->edge->node()->Remove();
         return gone;
     });
-    for (const SeenTarget& target : targets) {
-        const bool known = std::any_of(windows_.begin(), windows_.end(),
-                                       [&](const std::unique_ptr<Window>& window) { return window->id == target.windowId; });
-        if (!known) AddWindow(target.windowId);
-    }
+    for (const SeenTarget& target : targets)
+        if (WindowById(target.windowId) == nullptr) AddWindow(target.windowId);
     for (const auto& window : windows_) {
         std::vector<const SeenTarget*> own;
         for (const SeenTarget& target : targets)
             if (target.windowId == window->id) own.push_back(&target);
         UpdateTabs(*window, own);
-        if (const auto read = lastStateReads_.find(window->id); read != lastStateReads_.end())
-            window->stateReadAt = read->second;
         for (const auto& tab : window->tabs) tab->pageFresh = false;
     }
     browserStale_ = false;
@@ -253,7 +248,7 @@ std::vector<ChromiumBrowser::SeenTarget> ChromiumBrowser::ReadTargets() {
     ApplyTargetEvents();
     // A target's window is asked once; each window's state at every reading.
     std::map<std::int64_t, std::string> states;
-    std::map<std::int64_t, Clock::time_point> stateReads;
+    std::map<std::int64_t, std::optional<Clock::time_point>> stateReads;  // when asked now; empty when kept
     std::vector<SeenTarget> seen;
     for (auto entry = targets_.begin(); entry != targets_.end();) {
         KnownTarget& known = entry->second;
@@ -273,6 +268,7 @@ std::vector<ChromiumBrowser::SeenTarget> ChromiumBrowser::ReadTargets() {
             const Window* shown = WindowById(*known.windowId);
             if (shown != nullptr && !shown->state.empty() && Clock::now() - shown->stateReadAt < kWindowStateAge) {
                 states[*known.windowId] = shown->state;
+                stateReads[*known.windowId] = std::nullopt;
             }
         }
         if (!states.contains(*known.windowId)) {
@@ -289,12 +285,11 @@ std::vector<ChromiumBrowser::SeenTarget> ChromiumBrowser::ReadTargets() {
         const std::string& state = states[*known.windowId];
         if (!state.empty() && !closing_.contains(entry->first)) {
             seen.push_back({.id = entry->first, .title = known.title, .url = known.url, .windowId = *known.windowId,
-                            .state = state, .order = known.order});
+                            .state = state, .stateReadAt = stateReads[*known.windowId], .order = known.order});
         }
         ++entry;
     }
     std::sort(seen.begin(), seen.end(), [](const SeenTarget& a, const SeenTarget& b) { return a.order < b.order; });
-    lastStateReads_ = std::move(stateReads);
     return seen;
 }
 
@@ -361,6 +356,7 @@ void ChromiumBrowser::UpdateTabs(Window& window, const std::vector<const SeenTar
                                                         : target->title;
         tab->edge->address = target->url;
         window.state = target->state;
+        if (target->stateReadAt) window.stateReadAt = *target->stateReadAt;
     }
     window.edge->node()->visualState = VisualStateOf(window.state);
 

@@ -81,6 +81,7 @@ private:
         std::string url;
         std::int64_t windowId = 0;
         std::string state;
+        std::optional<std::chrono::steady_clock::time_point> stateReadAt;  // empty when the state was kept
         std::int64_t order = 0;
     };
     // A page target as the browser's target events told of it.
@@ -121,7 +122,6 @@ private:
     std::unique_ptr<ChromiumProcess> process_;
     std::vector<std::unique_ptr<Window>> windows_;  // front first
     std::map<std::string, KnownTarget> targets_;
-    std::map<std::int64_t, Clock::time_point> lastStateReads_;  // of the last reading, per window
     std::int64_t nextTargetOrder_ = 0;
     std::set<std::string> closing_;                  // targets closed by us, until they are gone
     std::weak_ptr<sim::Node> focused_;
