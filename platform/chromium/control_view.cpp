@@ -1,6 +1,7 @@
 #include "chromium/control_view.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <string_view>
 #include <unordered_set>
 
@@ -8,167 +9,195 @@ namespace tidemark::chromium {
 
 namespace {
 
-// What a role becomes. A plain container is an element only when its markup
-// gives it an id or a class: otherwise it is one of the page's layout wrappers.
-enum class Kind { Plain, Element, Dropped };
+// Roles as the protocol spells them: ARIA's names where ARIA has one, Blink's
+// own otherwise ("StaticText", "Canvas", "LabelText").
+bool IsOneOf(std::string_view role, std::initializer_list<std::string_view> roles) {
+    return std::find(roles.begin(), roles.end(), role) != roles.end();
+}
 
-struct RoleRule {
-    Kind kind = Kind::Plain;
-    uia::ControlType type = control::Group;
-    // Children are drawn inside the control (an edit's text, a button's label).
-    bool hidesChildren = false;
-    // The text inside is the element's Name, so it is not repeated as Text elements.
-    bool namedByContent = false;
+bool IsElement(const DomNodeRecord* dom, std::string_view upper) {
+    if (dom == nullptr || dom->nodeName.size() != upper.size()) return false;
+    return std::equal(upper.begin(), upper.end(), dom->nodeName.begin(),
+                      [](char a, char b) { return a == (b >= 'a' && b <= 'z' ? b - 'a' + 'A' : b); });
+}
+
+bool IsTextRole(std::string_view role) { return IsOneOf(role, {"StaticText", "LineBreak"}); }
+
+// A text under one of these is said by it (its Name), not shown on its own.
+bool CarriesText(std::string_view role) {
+    return IsOneOf(role, {"button", "checkbox", "heading", "LineBreak", "link", "option", "menuitem",
+                          "menuitemcheckbox", "menuitemradio", "MenuListOption", "radio", "row", "StaticText",
+                          "switch", "tab", "tooltip", "treeitem", "cell", "gridcell", "columnheader", "rowheader"});
+}
+
+bool IsWidget(std::string_view role) {
+    return IsOneOf(role, {"button", "checkbox", "ColorWell", "combobox", "ComboBoxSelect", "ComboBoxMenuButton", "Date",
+                          "DateTime", "InputTime", "DisclosureTriangle", "listbox", "menuitem", "menuitemcheckbox",
+                          "menuitemradio", "MenuListOption", "PopUpButton", "radio", "scrollbar", "searchbox", "slider",
+                          "spinbutton", "switch", "tab", "textbox", "ToggleButton", "tree", "treegrid", "treeitem"});
+}
+
+bool IsLandmark(const AXNodeRecord& node) {
+    if (node.role == "form") return !node.name.empty();
+    return IsOneOf(node.role,
+                   {"main", "navigation", "search", "banner", "complementary", "contentinfo", "region"});
+}
+
+bool IsImageRole(std::string_view role) { return IsOneOf(role, {"image", "Canvas", "graphics-symbol", "doc-cover"}); }
+
+bool IsAlwaysControl(const AXNodeRecord& node, const DomNodeRecord* dom) {
+    const std::string_view role = node.role;
+    if (IsWidget(role) || IsLandmark(node)) return true;
+    if (IsOneOf(role, {"table", "grid", "treegrid", "list", "DescriptionList", "listbox"})) return true;
+    if (IsImageRole(role)) return !(IsElement(dom, "IMG") && dom->emptyAlt);
+    if (IsElement(dom, "DETAILS")) return true;  // the protocol says "group" for it, as for role=group
+    return IsOneOf(role, {"article", "blockquote", "cell", "column", "figure", "sectionfooter", "gridcell",
+                          "sectionheader", "option", "listitem", "math", "meter", "progressbar", "row", "separator",
+                          "status", "time"});
+}
+
+// Children the provider never shows: drawn by the control itself.
+bool HasPresentationalChildren(std::string_view role) {
+    return IsImageRole(role) || IsOneOf(role, {"checkbox", "math", "menuitemcheckbox", "menuitemradio",
+                                               "MenuListOption", "progressbar", "scrollbar", "slider", "switch", "tab"});
+}
+
+uia::ControlType ControlTypeOf(const AXNodeRecord& node) {
+    const std::string_view role = node.role;
+    if (IsTextRole(role) || IsOneOf(role, {"heading", "time", "alert", "ListMarker"})) return control::Text;
+    if (role == "link") return control::Hyperlink;
+    if (IsImageRole(role)) return control::Image;
+    if (IsOneOf(role, {"list", "DescriptionList", "listbox", "MenuListPopup"})) return control::List;
+    if (IsOneOf(role, {"listitem", "option", "MenuListOption"})) return control::ListItem;
+    if (IsOneOf(role, {"button", "ToggleButton", "switch", "PopUpButton", "DisclosureTriangle"})) return control::Button;
+    if (IsOneOf(role, {"textbox", "searchbox"})) return control::Edit;
+    if (role == "spinbutton") return control::Spinner;
+    if (IsOneOf(role, {"combobox", "ComboBoxSelect", "ComboBoxMenuButton"})) return control::ComboBox;
+    if (IsOneOf(role, {"checkbox", "menuitemcheckbox"})) return control::CheckBox;
+    if (IsOneOf(role, {"radio", "menuitemradio"})) return control::RadioButton;
+    if (role == "status") return control::StatusBar;
+    if (IsOneOf(role, {"meter", "progressbar"})) return control::ProgressBar;
+    if (IsOneOf(role, {"table", "grid", "treegrid"})) return control::Table;
+    if (IsOneOf(role, {"row", "cell", "gridcell", "columnheader", "rowheader"})) return control::DataItem;
+    if (role == "tab") return control::TabItem;
+    if (role == "tablist") return control::Tab;
+    if (role == "tabpanel") return control::Pane;
+    if (role == "menu") return control::Menu;
+    if (role == "menubar") return control::MenuBar;
+    if (role == "menuitem") return control::MenuItem;
+    if (role == "separator") return node.focusable ? control::Thumb : control::Separator;
+    if (IsOneOf(role, {"dialog", "alertdialog"})) return control::Window;
+    if (role == "tooltip") return control::ToolTip;
+    if (role == "tree") return control::Tree;
+    if (role == "treeitem") return control::TreeItem;
+    if (role == "scrollbar") return control::ScrollBar;
+    if (role == "slider") return control::Slider;
+    if (IsOneOf(role, {"Iframe", "document", "RootWebArea"})) return control::Document;
+    return control::Group;  // generic, paragraph, group, landmarks, article, figure, LabelText, ...
+}
+
+// Where a node stands among the nodes the provider shows: ignored nodes are
+// not there, so neither are they anyone's parent.
+struct Surroundings {
+    bool textCarried = false;     // some shown ancestor says its text
+    bool parentIsListItem = false;  // a list item says only the text right under it
 };
-
-RoleRule RuleFor(std::string_view role) {
-    using C = uia::ControlType;
-    const auto element = [](C type) { return RoleRule{Kind::Element, type, false, false}; };
-    const auto leaf = [](C type) { return RoleRule{Kind::Element, type, true, true}; };
-    const auto named = [](C type) { return RoleRule{Kind::Element, type, false, true}; };
-
-    if (role == "InlineTextBox" || role == "ListMarker") return {Kind::Dropped};
-    if (role == "button" || role == "ToggleButton" || role == "PopUpButton" || role == "switch") {
-        return leaf(control::Button);
-    }
-    if (role == "checkbox" || role == "menuitemcheckbox") return leaf(control::CheckBox);
-    if (role == "radio" || role == "menuitemradio") return leaf(control::RadioButton);
-    if (role == "textbox" || role == "searchbox" || role == "spinbutton") return leaf(control::Edit);
-    if (role == "combobox" || role == "ComboBoxSelect" || role == "ComboBoxMenuButton") return leaf(control::ComboBox);
-    if (role == "image" || role == "img") return leaf(control::Image);
-    if (role == "progressbar" || role == "meter") return leaf(control::ProgressBar);
-    if (role == "slider") return leaf(control::Slider);
-    if (role == "scrollbar") return leaf(control::ScrollBar);
-    if (role == "separator" || role == "splitter") return leaf(control::Separator);
-    if (role == "link") return named(control::Hyperlink);
-    if (role == "heading") return named(control::Text);
-    if (role == "tab") return named(control::TabItem);
-    if (role == "menuitem") return named(control::MenuItem);
-    if (role == "option") return named(control::ListItem);
-    if (role == "treeitem") return named(control::TreeItem);
-    if (role == "columnheader" || role == "rowheader") return named(control::HeaderItem);
-    if (role == "tooltip") return named(control::ToolTip);
-    if (role == "list" || role == "listbox") return element(control::List);
-    if (role == "listitem") return element(control::ListItem);
-    if (role == "menu") return element(control::Menu);
-    if (role == "menubar") return element(control::MenuBar);
-    if (role == "tablist") return element(control::Tab);
-    if (role == "tabpanel") return element(control::Pane);
-    if (role == "toolbar") return element(control::ToolBar);
-    if (role == "tree") return element(control::Tree);
-    if (role == "table" || role == "grid" || role == "treegrid") return element(control::Table);
-    if (role == "row" || role == "cell" || role == "gridcell") return element(control::DataItem);
-    if (role == "document") return element(control::Document);
-    // Landmarks and other named regions give the page its structure even bare.
-    static const std::unordered_set<std::string_view> regions = {
-        "main",   "navigation", "banner",  "contentinfo", "complementary", "region", "form",   "search",
-        "article", "group",     "dialog", "alertdialog", "alert",         "status", "figure", "log",
-        "marquee", "timer",     "note",   "feed",        "application",   "radiogroup"};
-    if (regions.contains(role)) return element(control::Group);
-    return {};  // generic, none, paragraph, LabelText and the rest of the inline and block wrappers
-}
-
-bool IsHidden(const AXNodeRecord& node) {
-    static const std::unordered_set<std::string_view> hidden = {
-        "notRendered", "notVisible", "ariaHiddenElement", "ariaHiddenSubtree", "inertElement", "inertSubtree"};
-    return std::any_of(node.ignoredReasons.begin(), node.ignoredReasons.end(),
-                       [](const std::string& reason) { return hidden.contains(reason); });
-}
-
-bool IsBlank(std::string_view text) {
-    return text.find_first_not_of(" \t\n\r\f\v") == std::string_view::npos;
-}
-
-bool IsNamed(std::string_view nodeName, std::string_view lower, std::string_view upper) {
-    return nodeName == lower || nodeName == upper;
-}
 
 class Builder {
 public:
     explicit Builder(const PageSnapshot& snapshot) : snapshot_(snapshot) {}
 
-    std::vector<ControlElement> Expand(const AXNodeRecord& node, bool insideNamed) {
-        if (!visited_.insert(node.nodeId).second) return {};  // a malformed tree's cycle
-        if (IsHidden(node)) return {};
-        const DomNodeRecord* dom = snapshot_.DomNode(node.backendDOMNodeId);
-
-        if (node.role == "StaticText") {
-            if (insideNamed || IsBlank(node.name)) return {};
-            ControlElement text = Make(node, control::Text);
-            // A span holding only text has no node of its own: the text wears its markup.
-            if (const DomNodeRecord* holder = dom ? snapshot_.DomNode(dom->parentBackendId) : nullptr;
-                holder != nullptr && !snapshot_.axByBackendId.contains(*dom->parentBackendId)) {
-                text.automationId = holder->id;
-                text.className = holder->className;
-            }
-            return {std::move(text)};
-        }
-
-        const RoleRule rule = node.ignored ? RoleRule{} : RuleFor(node.role);
-        if (rule.kind == Kind::Dropped) return {};
-        if (rule.kind == Kind::Element) {
-            // An unnamed img or svg is decoration, as Chromium itself takes an img with alt="".
-            if (rule.type == control::Image && node.name.empty() && dom != nullptr &&
-                (IsNamed(dom->nodeName, "img", "IMG") || IsNamed(dom->nodeName, "svg", "SVG"))) {
-                return {};
-            }
-            ControlElement element = Make(node, rule.type);
-            if (dom != nullptr) {
-                element.automationId = dom->id;
-                element.className = dom->className;
-            }
-            if (!rule.hidesChildren) element.children = ExpandChildren(node, insideNamed || rule.namedByContent);
-            return {std::move(element)};
-        }
-
-        std::vector<ControlElement> children = ExpandChildren(node, insideNamed);
-        const bool pageFrame = dom != nullptr && (IsNamed(dom->nodeName, "html", "HTML") ||
-                                                  IsNamed(dom->nodeName, "body", "BODY"));
-        if (dom == nullptr || pageFrame || (dom->id.empty() && dom->className.empty())) return children;
-
-        // An element whose whole content is its own one text is that text.
-        if (children.size() == 1 && children[0].controlType == control::Text && children[0].children.empty() &&
-            HoldsTextDirectly(node, children[0])) {
-            ControlElement& text = children[0];
-            if (text.automationId.empty()) text.automationId = dom->id;
-            if (text.className.empty()) text.className = dom->className;
-            return children;
-        }
-        ControlElement group = Make(node, control::Group);
-        group.automationId = dom->id;
-        group.className = dom->className;
-        group.children = std::move(children);
-        return {std::move(group)};
-    }
-
     void Visit(const std::string& nodeId) { visited_.insert(nodeId); }
 
-    std::vector<ControlElement> ExpandChildren(const AXNodeRecord& node, bool insideNamed) {
+    std::vector<ControlElement> ExpandChildren(const AXNodeRecord& node, Surroundings around) {
         std::vector<ControlElement> out;
-        for (const std::string& childId : node.childIds) {
-            const AXNodeRecord* child = snapshot_.AXNode(childId);
-            if (child == nullptr) continue;
-            for (ControlElement& element : Expand(*child, insideNamed)) out.push_back(std::move(element));
+        for (const AXNodeRecord* child : Children(node)) {
+            for (ControlElement& element : Expand(*child, around)) out.push_back(std::move(element));
         }
         return out;
     }
 
 private:
-    static ControlElement Make(const AXNodeRecord& node, uia::ControlType type) {
+    std::vector<ControlElement> Expand(const AXNodeRecord& node, Surroundings around) {
+        if (!visited_.insert(node.nodeId).second) return {};  // a malformed tree's cycle
+        // The pieces of a text's lines: the text itself is the leaf.
+        if (node.role == "InlineTextBox") return {};
+        if (node.ignored) return ExpandChildren(node, around);
+
+        const DomNodeRecord* dom = snapshot_.DomNode(node.backendDOMNodeId);
+        std::vector<ControlElement> children;
+        if (!HidesChildren(node, dom)) {
+            children = ExpandChildren(node, {around.textCarried || CarriesText(node.role), node.role == "listitem"});
+        }
+        if (!IsControl(node, dom, around)) return children;
+
         ControlElement element;
-        element.controlType = type;
-        element.name = node.name;
+        element.controlType = ControlTypeOf(node);
+        element.name = node.role == "listitem" && node.name.empty() ? TextWithin(node) : node.name;
         element.axNodeId = node.nodeId;
         element.backendNodeId = node.backendDOMNodeId;
-        return element;
+        if (dom != nullptr && dom->nodeType == 1) {
+            element.automationId = dom->id;
+            element.className = dom->className;
+        }
+        element.children = std::move(children);
+        return {std::move(element)};
     }
 
-    // The text's DOM node is a child of this node's element, not of an element further in.
-    bool HoldsTextDirectly(const AXNodeRecord& node, const ControlElement& text) const {
-        const AXNodeRecord* textNode = snapshot_.AXNode(text.axNodeId);
-        if (textNode == nullptr || textNode->role != "StaticText") return false;
-        const DomNodeRecord* textDom = snapshot_.DomNode(textNode->backendDOMNodeId);
-        return textDom != nullptr && node.backendDOMNodeId && textDom->parentBackendId == node.backendDOMNodeId;
+    static bool IsControl(const AXNodeRecord& node, const DomNodeRecord* dom, Surroundings around) {
+        if (IsTextRole(node.role)) return !around.textCarried && !around.parentIsListItem;
+        if (IsAlwaysControl(node, dom)) return true;
+        // Anything else only when something about it is meant for the user.
+        return (dom != nullptr && (dom->hasAriaAttribute || dom->clickable)) || !node.name.empty() ||
+               !node.description.empty() || node.focusable;
+    }
+
+    bool HidesChildren(const AXNodeRecord& node, const DomNodeRecord* dom) const {
+        const bool atomicTextField = IsOneOf(node.role, {"textbox", "searchbox", "spinbutton", "combobox"}) &&
+                                     (IsElement(dom, "INPUT") || IsElement(dom, "TEXTAREA"));
+        if (atomicTextField) return true;
+        if (IsOneOf(node.role, {"button", "link"})) {
+            const std::vector<const AXNodeRecord*> shown = ShownChildren(node);
+            return shown.size() == 1 && IsTextRole(shown[0]->role);
+        }
+        return HasPresentationalChildren(node.role);
+    }
+
+    std::vector<const AXNodeRecord*> Children(const AXNodeRecord& node) const {
+        std::vector<const AXNodeRecord*> out;
+        for (const std::string& childId : node.childIds) {
+            if (const AXNodeRecord* child = snapshot_.AXNode(childId)) out.push_back(child);
+        }
+        return out;
+    }
+
+    // The children as the provider has them, ignored ones replaced by theirs.
+    std::vector<const AXNodeRecord*> ShownChildren(const AXNodeRecord& node, int depth = 0) const {
+        std::vector<const AXNodeRecord*> out;
+        if (depth > 64) return out;
+        for (const AXNodeRecord* child : Children(node)) {
+            if (!child->ignored) {
+                out.push_back(child);
+                continue;
+            }
+            for (const AXNodeRecord* lifted : ShownChildren(*child, depth + 1)) out.push_back(lifted);
+        }
+        return out;
+    }
+
+    // A list item without a name of its own is named by the texts in it.
+    std::string TextWithin(const AXNodeRecord& node, int depth = 0) const {
+        std::string text;
+        if (depth > 64) return text;
+        for (const AXNodeRecord* child : Children(node)) {
+            if (child->role == "ListMarker") continue;
+            if (child->role != "StaticText") {
+                text += TextWithin(*child, depth + 1);
+            } else if (!child->ignored) {
+                text += child->name;
+            }
+        }
+        return text;
     }
 
     const PageSnapshot& snapshot_;
@@ -189,7 +218,7 @@ ControlElement BuildControlView(const PageSnapshot& snapshot) {
     document.backendNodeId = root->backendDOMNodeId;
     Builder builder(snapshot);
     builder.Visit(root->nodeId);
-    document.children = builder.ExpandChildren(*root, false);
+    document.children = builder.ExpandChildren(*root, {});
     return document;
 }
 

@@ -24,11 +24,14 @@ constexpr uia::ControlType ProgressBar = 50012;
 constexpr uia::ControlType RadioButton = 50013;
 constexpr uia::ControlType ScrollBar = 50014;
 constexpr uia::ControlType Slider = 50015;
+constexpr uia::ControlType Spinner = 50016;
+constexpr uia::ControlType StatusBar = 50017;
 constexpr uia::ControlType Tab = 50018;
 constexpr uia::ControlType ToolBar = 50021;
 constexpr uia::ControlType ToolTip = 50022;
 constexpr uia::ControlType Tree = 50023;
 constexpr uia::ControlType TreeItem = 50024;
+constexpr uia::ControlType Thumb = 50027;
 constexpr uia::ControlType DataItem = 50029;
 constexpr uia::ControlType HeaderItem = 50035;
 constexpr uia::ControlType Table = 50036;
@@ -48,8 +51,8 @@ struct ControlElement {
     std::vector<ControlElement> children;  // in document order
 };
 
-// The page document and, under it, the control view of the page. Pure: the
-// rule is written down in README.md. Throws PlatformError kInvalidData when
+// The page document and, under it, the control view of the page as Chromium's
+// Windows provider shows it. Pure: the rule is written down in README.md. Throws PlatformError kInvalidData when
 // the snapshot has no root web area.
 ControlElement BuildControlView(const PageSnapshot& snapshot);
 

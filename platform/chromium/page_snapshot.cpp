@@ -1,6 +1,7 @@
 #include "chromium/page_snapshot.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace tidemark::chromium {
 
@@ -33,6 +34,15 @@ void ParseAXTree(const json& fullAXTree, PageSnapshot& snapshot) {
         }
         record.role = ValueOf(node, "role");
         record.name = ValueOf(node, "name");
+        record.description = ValueOf(node, "description");
+        if (const auto properties = node.find("properties"); properties != node.end()) {
+            for (const json& property : *properties) {
+                const auto value = property.at("value").find("value");
+                if (property.at("name") == "focusable" && value != property.at("value").end() && value->is_boolean()) {
+                    record.focusable = value->get<bool>();
+                }
+            }
+        }
         if (const auto children = node.find("childIds"); children != node.end()) {
             record.childIds = children->get<std::vector<std::string>>();
         }
@@ -45,6 +55,15 @@ void ParseAXTree(const json& fullAXTree, PageSnapshot& snapshot) {
     }
 }
 
+// The snapshot sends a flag that few nodes have as the list of their indexes.
+std::unordered_set<std::int64_t> RareBooleans(const json& nodes, const char* key) {
+    std::unordered_set<std::int64_t> indexes;
+    if (const auto found = nodes.find(key); found != nodes.end()) {
+        for (const json& index : found->at("index")) indexes.insert(index.get<std::int64_t>());
+    }
+    return indexes;
+}
+
 void ParseDom(const json& domSnapshot, PageSnapshot& snapshot) {
     const json& strings = domSnapshot.at("strings");
     for (const json& document : domSnapshot.at("documents")) {
@@ -54,6 +73,7 @@ void ParseDom(const json& domSnapshot, PageSnapshot& snapshot) {
         const json& names = nodes.at("nodeName");
         const json& backendIds = nodes.at("backendNodeId");
         const json& attributes = nodes.at("attributes");
+        const std::unordered_set<std::int64_t> clickable = RareBooleans(nodes, "isClickable");
         const std::size_t count = backendIds.size();
         if (parents.size() != count || types.size() != count || names.size() != count ||
             attributes.size() != count) {
@@ -70,7 +90,10 @@ void ParseDom(const json& domSnapshot, PageSnapshot& snapshot) {
                 const std::string attribute = StringAt(strings, pairs[a]);
                 if (attribute == "id") record.id = StringAt(strings, pairs[a + 1]);
                 else if (attribute == "class") record.className = StringAt(strings, pairs[a + 1]);
+                else if (attribute == "alt") record.emptyAlt = StringAt(strings, pairs[a + 1]).empty();
+                else if (attribute.starts_with("aria-")) record.hasAriaAttribute = true;
             }
+            record.clickable = clickable.contains(static_cast<std::int64_t>(i));
             snapshot.dom.insert_or_assign(backendIds[i].get<std::int64_t>(), std::move(record));
         }
     }

@@ -19,6 +19,8 @@ struct AXNodeRecord {
     std::vector<std::string> ignoredReasons;
     std::string role;
     std::string name;
+    std::string description;
+    bool focusable = false;
     std::vector<std::string> childIds;
     std::optional<std::int64_t> backendDOMNodeId;
 };
@@ -30,6 +32,13 @@ struct DomNodeRecord {
     std::string nodeName;  // "DIV", "#text", "svg": as the DOM spells it
     std::string id;
     std::string className;
+    // Any aria-* attribute: Blink marks such a node, and the provider then
+    // shows it as a control whatever its role.
+    bool hasAriaAttribute = false;
+    // `alt` written and empty: an image the author marked as decoration.
+    bool emptyAlt = false;
+    // A click listener of its own, or a node that takes clicks by its kind.
+    bool clickable = false;
 };
 
 // The accessibility tree and the DOM of one page, taken together, keyed the way

@@ -30,7 +30,7 @@ namespace property = uia::property;
 constexpr const char* kPage =
     "data:text/html;charset=utf-8,<title>before</title>"
     "<button class='go' onclick=\"document.getElementById('gone').remove(); document.title='after'\">Go</button>"
-    "<p id='gone'>short-lived</p><p class='stays'>long-lived</p>";
+    "<p id='gone'>short-lived</p><p class='stays' aria-label='long-lived'>long-lived</p>";
 
 // What the tree holds, for a failure's message.
 std::string Outline(const sim::NodePtr& node, int depth = 0) {

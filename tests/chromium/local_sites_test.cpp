@@ -38,12 +38,12 @@ using Clock = std::chrono::steady_clock;
 constexpr int kMeasureMs = 1500;
 
 // The measured figures differ from run to run: the outline shows '#' for them.
-const std::set<std::string> kFigureClasses = {"speed-results-container", "num", "num dec",
-                                              "result-data-large number result-data-value",
-                                              "result-data-value ping-speed"};
-
+// Texts carry no markup of their own, so a figure is told by its shape.
 void MaskFigures(ControlElement& element, std::vector<std::string>& figures) {
-    if (kFigureClasses.contains(element.className)) figures.push_back(std::exchange(element.name, "#"));
+    static const std::regex kFigure(R"([0-9]+(\.[0-9]*)?|\.[0-9]+)");
+    if (element.controlType == control::Text && std::regex_match(element.name, kFigure)) {
+        figures.push_back(std::exchange(element.name, "#"));
+    }
     for (ControlElement& child : element.children) MaskFigures(child, figures);
 }
 
@@ -59,71 +59,93 @@ double Number(const std::string& text, const char* pattern) {
 
 std::string Title(std::string_view title) { return "50030 '" + std::string(title) + "' #RootWebArea\n"; }
 
-std::string FastOutline(const std::string& indicatorClass) {
+std::string FastOutline(const std::string& indicatorClass, const std::string& icon) {
     return Title(kSiteFAST.title) +
-           "  50005 'FAST' .logo\n"
-           "  50026 '' ." + indicatorClass + "\n"
-           "  50000 '日本語 \uE313' .language-picker\n"
+           "  50006 'FAST.com ロゴ' .logo centered\n"
+           "  50000 '日本語 \uE313' #language-selector-btn .dropbtn\n"
            "  50020 'お使いのインターネットの速度:'\n"
-           "  50020 '#' .speed-results-container\n"
-           "  50020 'Mbps' .speed-units-container\n"
-           "  50005 '詳細を表示'\n";
+           "  50020 '#'\n"
+           "  50020 'Mbps'\n"
+           "  50026 '' #speed-progress-indicator ." + indicatorClass + "\n"
+           "    50020 '" + icon + "'\n"
+           "  50005 '詳細を表示' #show-more-details-link .more-info-link\n"
+           "  50005 '\uE887' #test-help-btn .help-header\n";
 }
+const char* const kPauseGlyph = "\uE034";
+const char* const kReloadGlyph = "\uE5D5";
 
 std::string UsenOutline(std::string_view title, const std::string& measured) {
     return Title(title) +
-           "  50005 'USEN GATE 02' .logo\n"
-           "  50020 'インターネット回線スピードテスト'\n"
+           "  50026 '' .l-header\n"
+           "    50005 'USEN GATE 02' .l-header__logo\n"
+           "      50006 'USEN GATE 02'\n"
+           "    50026 '' .l-gnav\n"
+           "      50008 ''\n"
+           "        50007 'サービス'\n"
+           "          50005 'サービス'\n"
+           "        50007 'お問い合わせ'\n"
+           "          50005 'お問い合わせ'\n"
+           "  50020 'インターネット回線スピードテスト' .p-speedtest__title\n"
+           "  50006 '' .p-speedtest__meter-svg\n"
            "  50005 '測定開始' .btn btn-start\n" + measured +
-           "  50020 '※測定結果は目安です。'\n";
+           "  50020 '※測定結果は目安です。'\n"
+           "  50026 '' .l-footer\n"
+           "    50020 '© USEN ICT Solutions'\n";
 }
 
 const std::string kUsenAbortLink = "  50005 '測定中断' .btn btn-abort\n";
 const std::string kUsenFigures =
-    "  50020 'DOWNLOAD' .label\n  50020 '#' .num\n  50020 '#' .num dec\n  50020 'Mbps' .unit\n"
-    "  50020 'UPLOAD' .label\n  50020 '#' .num\n  50020 '#' .num dec\n  50020 'Mbps' .unit\n"
-    "  50020 'PING' .label\n  50020 '#' .num\n  50020 '#' .num dec\n  50020 'ms' .unit\n"
-    "  50020 'JITTER' .label\n  50020 '#' .num\n  50020 '#' .num dec\n  50020 'ms' .unit\n";
+    "  50020 'DOWNLOAD'\n  50020 '#'\n  50020 '#'\n  50020 'Mbps'\n"
+    "  50020 'UPLOAD'\n  50020 '#'\n  50020 '#'\n  50020 'Mbps'\n"
+    "  50020 'PING'\n  50020 '#'\n  50020 '#'\n  50020 'ms'\n"
+    "  50020 'JITTER'\n  50020 '#'\n  50020 '#'\n  50020 'ms'\n";
 
 std::string SpeedOutline(const std::string& server, const std::string& measured) {
     return Title(kSiteSPEED.title) +
            "  50026 '' .header\n"
-           "    50005 'Speedtest' .header-logo\n"
-           "  50026 '' .main-view\n"
-           "    50026 '' #container .container\n"
-           "      50026 '' .main-content\n"
-           "        50026 '' .server-current\n"
-           "          50020 '" + server + "' .hostUrl\n"
-           "          50005 'Change Server'\n"
-           "        50026 '' .start-button\n"
-           "          50000 'start speed test - connection type multi' .js-start-test test-mode-multi\n" +
+           "    50005 'Speedtest by Ookla' .header-logo\n"
+           "      50006 'Speedtest by Ookla' .logo-svg\n"
+           "    50026 '' .header-nav\n"
+           "      50008 ''\n"
+           "        50007 'Apps'\n"
+           "          50005 'Apps'\n"
+           "        50007 'About'\n"
+           "          50005 'About'\n"
+           "  50026 '' #container .container\n"
+           "    50026 '' .main-content\n"
+           "      50026 '' .server-current\n"
+           "        50006 '' .svg-icon\n"
+           "        50020 '" + server + "'\n"
+           "        50005 'Change Server' .btn-server-select\n"
+           "      50000 'start speed test - connection type multi' .js-start-test test-mode-multi\n" +
            measured +
-           "  50005 'About'\n";
+           "  50026 '' .footer\n"
+           "    50005 'Privacy Policy'\n";
 }
 
-const std::string kSpeedGauge = "        50006 '' .gauge-speed-text\n";
+const std::string kSpeedGauge = "      50006 '' .gauge-speed-text\n";
 const std::string kSpeedResults =
-    "        50008 '' .result-data-list\n"
-    "          50007 'Multi'\n"
-    "        50026 '' .result-container-data\n"
-    "          50026 '' .result-item result-item-first-class result-item-download updated test-mode-multi\n"
-    "            50006 '' .svg-icon\n"
-    "            50020 ' DOWNLOAD ' .result-label\n"
-    "            50020 'Mbps' .result-data-unit\n"
-    "            50020 '#' .result-data-large number result-data-value\n"
-    "          50026 '' .result-item result-item-first-class result-item-upload updated test-mode-multi\n"
-    "            50006 '' .svg-icon\n"
-    "            50020 ' UPLOAD ' .result-label\n"
-    "            50020 'Mbps' .result-data-unit\n"
-    "            50020 '#' .result-data-large number result-data-value\n"
-    "          50026 '' .result-item result-item-latency result-data-latency-item\n"
-    "            50020 'Ping' .result-label\n"
-    "            50006 '' .svg-icon\n"
-    "            50020 'ms' .result-data-unit\n"
-    "          50026 '' .result-item result-item-latency result-data-latency-item updated\n"
-    "            50006 '' .svg-icon\n"
-    "            50020 '#' .result-data-value ping-speed\n"
-    "            50020 'ms' .result-data-unit\n";
+    "      50008 '' .result-data-list\n"
+    "        50007 'Connections Multi' .result-data-connections\n"
+    "      50026 '' .result-container-speed result-container-speed-active\n"
+    "        50026 '' .result-item result-item-first-class result-item-download updated test-mode-multi\n"
+    "          50006 '' .svg-icon\n"
+    "          50020 ' DOWNLOAD '\n"
+    "          50020 'Mbps'\n"
+    "          50020 '#'\n"
+    "        50026 '' .result-item result-item-first-class result-item-upload updated test-mode-multi\n"
+    "          50006 '' .svg-icon\n"
+    "          50020 ' UPLOAD '\n"
+    "          50020 'Mbps'\n"
+    "          50020 '#'\n"
+    "        50026 '' .result-item result-item-latency result-data-latency-item\n"
+    "          50020 'Ping'\n"
+    "          50006 '' .svg-icon\n"
+    "          50020 'ms'\n"
+    "        50026 '' .result-item result-item-latency result-data-latency-item updated\n"
+    "          50006 '' .svg-icon\n"
+    "          50020 '#'\n"
+    "          50020 'ms'\n";
 
 // One headless browser and one tab for the suite, a server of its own for each case.
 class LocalSites : public HeadlessTabSuite {
@@ -186,7 +208,7 @@ constexpr const char* kWholeFromTenOneDecimalBelow = R"([1-9][0-9]+|[0-9]\.[0-9]
 
 TEST_F(LocalSites, FastMeasuresOnLoadWithAClimbingFigureAndShowsTheDownloadRate) {
     const SiteServerProcess server = StartServer();
-    EXPECT_EQ(Load(server, kSiteFAST.address).outline, FastOutline("speed-progress-indicator circle"));
+    EXPECT_EQ(Load(server, kSiteFAST.address).outline, FastOutline("speed-progress-indicator in-progress circle", kPauseGlyph));
 
     std::set<std::string> climbing;
     const Seen done = WaitFor("result", [&climbing](const Seen& seen) {
@@ -194,7 +216,7 @@ TEST_F(LocalSites, FastMeasuresOnLoadWithAClimbingFigureAndShowsTheDownloadRate)
         if (!finished && !seen.figures.empty() && seen.figures[0] != "0") climbing.insert(seen.figures[0]);
         return finished;
     });
-    EXPECT_EQ(done.outline, FastOutline("speed-progress-indicator circle succeeded"));
+    EXPECT_EQ(done.outline, FastOutline("speed-progress-indicator circle succeeded", kReloadGlyph));
     EXPECT_GE(climbing.size(), 2u) << "the figure did not move while measuring";
     for (const std::string& figure : climbing) Number(figure, kWholeFromTenOneDecimalBelow);
 
@@ -253,7 +275,7 @@ TEST_F(LocalSites, NeverFinishingPageKeepsMeasuringAndATitleOverrideAppliesToIts
     constexpr int kShortMeasureMs = 400;
     const SiteServerProcess server = StartServer({"--never-finish", "fast", "--title", "usen=Some other page",
                                                   "--measure-ms", std::to_string(kShortMeasureMs)});
-    EXPECT_EQ(Load(server, kSiteFAST.address).outline, FastOutline("speed-progress-indicator circle"));
+    EXPECT_EQ(Load(server, kSiteFAST.address).outline, FastOutline("speed-progress-indicator in-progress circle", kPauseGlyph));
     double downloaded = 0;
     int growing = 0;
     // For five times its measuring time, every look still unfinished and the bytes still flowing.
