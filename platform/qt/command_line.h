@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,11 +12,14 @@ struct CommandLine {
     BrowserChoice browser = BrowserChoice::Chromium;
     bool help = false;
     bool version = false;
+    // --inspect ADDRESS or --inspect=ADDRESS: print that page's control view instead of opening the
+    // window. Empty, with the error set, when the address is missing.
+    std::optional<std::string> inspect;
     std::string error;  // the first option not understood; empty when all were
 };
 
 // The program's own options. Read once before Qt starts, for --version and
-// --help, which need no display, and again after Qt has taken its own.
+// --help and --inspect, which need no display, and again after Qt has taken its own.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 // What --help prints.

@@ -2,12 +2,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <string>
 #include <vector>
 
 #include <QApplication>
 
 #include "app/form1.h"
+#include "chromium/page_inspector.h"
 #include "common/app_identity.h"
 #include "qt/app_icon.h"
 #include "qt/command_line.h"
@@ -15,7 +17,7 @@
 #include "qt/qt_platform.h"
 
 int main(int argc, char* argv[]) {
-    // --version and --help answer before Qt starts, so they need no display.
+    // --version, --help and --inspect answer before Qt starts, so they need no display.
     const tidemark::qt::CommandLine asked = tidemark::qt::ParseCommandLine({argv + 1, argv + argc});
     if (asked.version) {
         std::fputs(tidemark::qt::VersionText().c_str(), stdout);
@@ -24,6 +26,14 @@ int main(int argc, char* argv[]) {
     if (asked.help) {
         std::fputs(tidemark::qt::UsageText(argv[0]).c_str(), stdout);
         return EXIT_SUCCESS;
+    }
+    if (asked.inspect) {
+        if (!asked.error.empty()) {
+            std::fprintf(stderr, "%s\n", asked.error.c_str());
+            std::fputs(tidemark::qt::UsageText(argv[0]).c_str(), stderr);
+            return 2;
+        }
+        return tidemark::chromium::InspectPage(*asked.inspect, std::cout, std::cerr);
     }
 
     QApplication application(argc, argv);

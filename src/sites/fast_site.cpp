@@ -4,6 +4,7 @@
 #include "common/numeric_text.h"
 #include "common/wait_clock.h"
 #include "sites/measurement_wait.h"
+#include "sites/page_landmarks.h"
 #include "sites/site_table.h"
 #include "uia/polling.h"
 #include "uia/search.h"
@@ -15,10 +16,11 @@ namespace {
 using uia::Element;
 using uia::Ref;
 
+using landmarks::fast::kFinishedIndicatorClass;
+using landmarks::fast::kLanguageButton;
+using landmarks::fast::kSpeedLabel;
+
 constexpr double kMeasureSeconds = 30;
-constexpr const char* kFinished = "speed-progress-indicator circle succeeded";
-constexpr const char* kAnchorButton = "日本語 \xEE\x8C\x93";  // ends with the private-use U+E313
-constexpr const char* kSpeedLabel = "お使いのインターネットの速度:";
 }  // namespace
 
 bool TestFAST(Context& context, Ref<Element>& window, Ref<Element>& browserView, Ref<Element>& /*tab*/,
@@ -33,13 +35,13 @@ bool TestFAST(Context& context, Ref<Element>& window, Ref<Element>& browserView,
         if (!uia::WaitFindElement(context, indicator, "", uia::control::Group, "", "", "", uia::scope::Children,
                                   document, uia::kInnerLimitMs, true))
             return false;
-        if (uia::Require(indicator).CurrentClassName() == kFinished) break;
+        if (uia::Require(indicator).CurrentClassName() == kFinishedIndicatorClass) break;
         PausePoll(context);
         if (!KeepWindowShowing(context, window, browserView, document, title)) return false;
     }
 
     Ref<Element> anchor, label, value, unit;
-    if (!uia::WaitFindElement(context, anchor, kAnchorButton, uia::control::Button, "", "", "", uia::scope::Children,
+    if (!uia::WaitFindElement(context, anchor, kLanguageButton, uia::control::Button, "", "", "", uia::scope::Children,
                               document, uia::kInnerLimitMs, true))
         return false;
     if (!uia::WalkToNextSibling(context, label, anchor) || uia::Require(label).CurrentName() != kSpeedLabel)

@@ -6,6 +6,7 @@
 #include "common/wait_clock.h"
 #include "common/window_utils.h"
 #include "sites/measurement_wait.h"
+#include "sites/page_landmarks.h"
 #include "sites/site_table.h"
 #include "uia/actions.h"
 #include "uia/polling.h"
@@ -19,31 +20,17 @@ using uia::Element;
 using uia::Ref;
 namespace control = uia::control;
 namespace scope = uia::scope;
+using namespace landmarks::speed;
 
 constexpr double kServerWaitSeconds = 60;
 constexpr double kServerSearchMs = 100;
 constexpr double kServerTextSearchMs = 20;
-constexpr const char* kFindingServer = "Finding optimal server...";
 
 constexpr double kSearchMs = 1000;
 constexpr std::int32_t kAfterStartMs = 100;
 constexpr double kGaugeFirstMs = 2000;
 constexpr double kGaugeGoneSeconds = 90;
 constexpr double kGaugePollMs = 100;
-
-constexpr const char* kContainerId = "container";
-constexpr const char* kMainContent = "main-content";
-constexpr const char* kCurrentServer = "server-current";
-constexpr const char* kStartName = "start speed test - connection type multi";
-constexpr const char* kStartClass = "js-start-test test-mode-multi";
-constexpr const char* kGauge = "gauge-speed-text";
-constexpr const char* kDownloadItem = "result-item result-item-first-class result-item-download updated test-mode-multi";
-constexpr const char* kDownloadLabel = " DOWNLOAD ";
-constexpr const char* kUploadItem = "result-item result-item-first-class result-item-upload updated test-mode-multi";
-constexpr const char* kUploadLabel = " UPLOAD ";
-constexpr const char* kLatencyItem = "result-item result-item-latency result-data-latency-item";
-constexpr const char* kPingLabel = "Ping";
-constexpr const char* kUpdatedLatencyItem = "result-item result-item-latency result-data-latency-item updated";
 
 bool Find(Context& context, Ref<Element>& found, const std::string& name, uia::ControlType controlType,
           const std::string& automationId, const std::string& className, uia::TreeScope scope, Ref<Element>& parent,
@@ -57,11 +44,11 @@ bool FindContainer(Context& context, Ref<Element>& container, Ref<Element>& docu
 }
 
 bool FindMainContent(Context& context, Ref<Element>& mainContent, Ref<Element>& container, double timeoutMs) {
-    return Find(context, mainContent, "", control::Group, "", kMainContent, scope::Children, container, timeoutMs);
+    return Find(context, mainContent, "", control::Group, "", kMainContentClass, scope::Children, container, timeoutMs);
 }
 
 bool FindGauge(Context& context, Ref<Element>& gauge, Ref<Element>& mainContent, double timeoutMs) {
-    return Find(context, gauge, "", control::Image, "", kGauge, scope::Children, mainContent, timeoutMs);
+    return Find(context, gauge, "", control::Image, "", kGaugeClass, scope::Children, mainContent, timeoutMs);
 }
 
 // The label is followed by the unit and then by the figure.
@@ -82,12 +69,12 @@ bool ReadSpeed(Context& context, Ref<Element>& resultsBlock, const char* itemCla
 // item that the page marks as updated.
 bool ReadPing(Context& context, Ref<Element>& resultsBlock, std::string& text, std::string& unit) {
     Ref<Element> item, labelElement, unitElement, updatedItem, valueElement;
-    if (!Find(context, item, "", control::Group, "", kLatencyItem, scope::Children, resultsBlock, kSearchMs))
+    if (!Find(context, item, "", control::Group, "", kLatencyItemClass, scope::Children, resultsBlock, kSearchMs))
         return false;
     if (!Find(context, labelElement, kPingLabel, control::Text, "", "", scope::Children, item, kSearchMs)) return false;
     if (!uia::WalkToNextSibling(context, unitElement, labelElement, 2)) return false;
     unit = uia::Require(unitElement).CurrentName();
-    if (!Find(context, updatedItem, "", control::Group, "", kUpdatedLatencyItem, scope::Children, resultsBlock,
+    if (!Find(context, updatedItem, "", control::Group, "", kUpdatedLatencyItemClass, scope::Children, resultsBlock,
               kSearchMs))
         return false;
     if (!Find(context, valueElement, "", control::Text, "", "", scope::Children, updatedItem, kSearchMs)) return false;
@@ -108,7 +95,7 @@ bool WaitSpeedServerChosen(Context& context, Ref<Element>& window, Ref<Element>&
         Ref<Element> container, mainContent, currentServer, text;
         if (FindContainer(context, container, document, kServerSearchMs) &&
             FindMainContent(context, mainContent, container, kServerSearchMs) &&
-            Find(context, currentServer, "", control::Group, "", kCurrentServer, scope::Children, mainContent,
+            Find(context, currentServer, "", control::Group, "", kCurrentServerClass, scope::Children, mainContent,
                  kServerSearchMs) &&
             Find(context, text, "", control::Text, "", "", scope::Children, currentServer, kServerTextSearchMs))
             serverText = uia::Require(text).CurrentName();
@@ -125,7 +112,7 @@ bool TestSPEED(Context& context, Ref<Element>& window, Ref<Element>& browserView
     Ref<Element> container, mainContent, startButton, gauge;
     if (!FindContainer(context, container, document, kSearchMs)) return false;
     if (!FindMainContent(context, mainContent, container, kSearchMs)) return false;
-    if (!uia::InvokeElement(context, startButton, kStartName, control::Button, "", "", kStartClass, scope::Subtree,
+    if (!uia::InvokeElement(context, startButton, kStartButton, control::Button, "", "", kStartClass, scope::Subtree,
                             container))
         return false;
     WaitMs(context.platform, kAfterStartMs);
@@ -145,8 +132,8 @@ bool TestSPEED(Context& context, Ref<Element>& window, Ref<Element>& browserView
     Ref<Element> resultsList, resultsBlock;
     if (!Find(context, resultsList, "", control::List, "", "", scope::Children, mainContent, kSearchMs)) return false;
     if (!uia::WalkToNextSibling(context, resultsBlock, resultsList)) return false;
-    if (!ReadSpeed(context, resultsBlock, kDownloadItem, kDownloadLabel, downloadText, downloadUnit)) return false;
-    if (!ReadSpeed(context, resultsBlock, kUploadItem, kUploadLabel, uploadText, uploadUnit)) return false;
+    if (!ReadSpeed(context, resultsBlock, kDownloadItemClass, kDownloadLabel, downloadText, downloadUnit)) return false;
+    if (!ReadSpeed(context, resultsBlock, kUploadItemClass, kUploadLabel, uploadText, uploadUnit)) return false;
     return ReadPing(context, resultsBlock, pingText, pingUnit);
 }
 

@@ -5,6 +5,7 @@
 #include "common/wait_clock.h"
 #include "common/window_utils.h"
 #include "sites/measurement_wait.h"
+#include "sites/page_landmarks.h"
 #include "sites/site_table.h"
 #include "uia/actions.h"
 #include "uia/polling.h"
@@ -16,14 +17,11 @@ namespace tidemark {
 namespace {
 using uia::Element;
 using uia::Ref;
+using namespace landmarks::usen;
 
 constexpr double kMeasureSeconds = 30;
 constexpr double kSearchMs = 100;
 constexpr std::int32_t kAfterStartMs = 100;
-constexpr const char* kStartLink = "測定開始";
-constexpr const char* kStartClass = "btn btn-start";
-constexpr const char* kAbortLink = "測定中断";
-constexpr const char* kAbortClass = "btn btn-abort";
 
 bool PressStart(Context& context, Ref<Element>& document) {
     Ref<Element> startLink;
@@ -85,10 +83,10 @@ bool TestUSEN(Context& context, Ref<Element>& window, Ref<Element>& browserView,
         if (answers && !measuring) break;
     }
 
-    return ReadFigure(context, document, "DOWNLOAD", false, downloadText, downloadUnit) &&
-           ReadFigure(context, document, "UPLOAD", false, uploadText, uploadUnit) &&
-           ReadFigure(context, document, "PING", true, pingText, pingUnit) &&
-           ReadFigure(context, document, "JITTER", true, jitterText, jitterUnit);
+    return ReadFigure(context, document, kDownloadLabel, false, downloadText, downloadUnit) &&
+           ReadFigure(context, document, kUploadLabel, false, uploadText, uploadUnit) &&
+           ReadFigure(context, document, kPingLabel, true, pingText, pingUnit) &&
+           ReadFigure(context, document, kJitterLabel, true, jitterText, jitterUnit);
 }
 
 }  // namespace tidemark

@@ -23,6 +23,7 @@
 #include "loopback_http.h"
 #include "site_server_process.h"
 #include "linux_test_folder.h"
+#include "scoped_variable.h"
 #include "qt/qt_platform.h"
 #include "run/run_texts.h"
 
@@ -32,31 +33,7 @@ namespace {
 using chromium::DevToolsPipe;
 using nlohmann::json;
 
-// The environment the program reads, set for one test and put back after it.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const std::optional<std::string>& value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        if (value) {
-            ::setenv(name, value->c_str(), 1);
-        } else {
-            ::unsetenv(name);
-        }
-    }
-    ~ScopedVariable() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
+using test_support::ScopedVariable;
 
 bool ProcessGone(pid_t pid) { return pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH; }
 

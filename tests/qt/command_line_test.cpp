@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "qt/command_line.h"
 
@@ -28,9 +30,25 @@ TEST(CommandLine, TheFirstUnknownOptionIsTheOneReported) {
     EXPECT_EQ(line.browser, BrowserChoice::Chromium);
 }
 
+TEST(CommandLine, InspectTakesTheAddressAfterItOrAfterAnEqualsSign) {
+    EXPECT_EQ(ParseCommandLine({"--inspect", "https://fast.com/ja/"}).inspect, "https://fast.com/ja/");
+    const CommandLine joined = ParseCommandLine({"--inspect=http://127.0.0.1:1/", "--simulated"});
+    EXPECT_EQ(joined.inspect, "http://127.0.0.1:1/");
+    EXPECT_EQ(joined.error, "");
+
+    // Without an address it is still asked for, so that the complaint comes before any window.
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--inspect"}, {"--inspect", "--version"}, {"--inspect="}}) {
+        const CommandLine line = ParseCommandLine(arguments);
+        EXPECT_EQ(line.inspect, "") << arguments.size();
+        EXPECT_EQ(line.error, "--inspect needs an address") << arguments.size();
+    }
+    EXPECT_EQ(ParseCommandLine({"--simulated"}).inspect, std::nullopt);
+}
+
 TEST(CommandLine, HelpNamesEveryOption) {
     const std::string usage = UsageText("tidemark");
-    for (const char* option : {"--simulated", "--help", "--version"})
+    for (const char* option : {"--simulated", "--inspect ADDRESS", "--help", "--version"})
         EXPECT_NE(usage.find(option), std::string::npos) << option;
 }
 
