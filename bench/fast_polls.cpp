@@ -76,12 +76,12 @@ int main() {
     Report("WaitSitePage, title never shown", sleeper.titlePolls, titleWait.VirtualMs(), titleRealUs);
 
     std::string text, unit;
-    const int classReadsBefore = sim.desktop.calls(sim::Call::CurrentClassName);
+    const std::int64_t classReadsBefore = sim.desktop.calls(sim::Call::CurrentClassName);
     const bench::Stopwatch fastWait(sim.clock);
     const bool measured = TestFAST(context, edgeWindow, browserView, tab, document, text, unit);
     const double fastRealUs = fastWait.RealUs();
     // One look at the progress indicator's class a poll.
-    Report("TestFAST, measurement never ends", sim.desktop.calls(sim::Call::CurrentClassName) - classReadsBefore,
+    Report("TestFAST, measurement never ends", static_cast<int>(sim.desktop.calls(sim::Call::CurrentClassName) - classReadsBefore),
            fastWait.VirtualMs(), fastRealUs);
 
     edgeWindow.reset();

@@ -39,12 +39,12 @@ struct Launch {
 Launch TimeLaunch(sim::SimPlatform& sim, Context& context) {
     uia::Ref<uia::Element> window, browserView, tab, document;
     bool newWindow = false;
-    const int lctReadsBefore = sim.desktop.calls(sim::Call::CurrentLocalizedControlType);
+    const std::int64_t lctReadsBefore = sim.desktop.calls(sim::Call::CurrentLocalizedControlType);
     const bench::Stopwatch stopwatch(sim.clock);
     const bool ok = LaunchEdge(context, "https://fast.com/", window, browserView, tab, document, newWindow);
     const double realUs = stopwatch.RealUs();
     // Every tab-strip read asks the window's type once: once before the loop, once per poll.
-    const int polls = sim.desktop.calls(sim::Call::CurrentLocalizedControlType) - lctReadsBefore - 1;
+    const auto polls = static_cast<int>(sim.desktop.calls(sim::Call::CurrentLocalizedControlType) - lctReadsBefore - 1);
     return {ok, polls, stopwatch.VirtualMs(), realUs};
 }
 

@@ -32,7 +32,7 @@
 #include "common/wait_clock.h"
 #include "run/result_row.h"
 #include "run/run_texts.h"
-#include "sim/sim_hresults.h"
+#include "uia_tree/hresults.h"
 #include "sim/sim_measurement_sites.h"
 #include "sim/sim_platform.h"
 
@@ -246,7 +246,7 @@ private:
         bool startBoxShown = false;
         bool triggered = false;
         std::optional<sim::Call> failedCall;  // reached once the call is made after the fault is set
-        int callsBeforeFault = 0;
+        std::int64_t callsBeforeFault = 0;
         std::vector<std::weak_ptr<sim::Node>> silenced;
     };
 
@@ -355,7 +355,7 @@ Fault Soak::DrawFault() {
 
 void Soak::Inject() {
     constexpr std::array<HResult, 7> kCodes = {kEFail,          kElementNotAvailable, kEInvalidArg, kEAccessDenied,
-                                               sim::kInvalidOperation, kENotImpl,   static_cast<HResult>(0x80010108u)};
+                                               uia_tree::kInvalidOperation, kENotImpl,   static_cast<HResult>(0x80010108u)};
     const double at = Between(0, 5'000);
     switch (run_.fault) {
         case Fault::None: break;
@@ -453,7 +453,7 @@ void Soak::Vanish(int kind) {
     const HResult code = Chance(0.5) ? kElementNotAvailable : kEFail;
     const double forMs = Between(100, 3'000);
     auto silence = [&](const sim::NodePtr& node) {
-        node->StopAnswering(code, forMs);
+        sim_.desktop.StopAnswering(node, code, forMs);
         run_.silenced.push_back(node);
         run_.triggered = true;
     };
@@ -588,7 +588,7 @@ void Soak::Restore() {
     sites_.usen.settings = usenShort_;
     sites_.speed.settings = speedShort_;
     for (const auto& weak : run_.silenced)
-        if (const sim::NodePtr node = weak.lock()) node->AnswerAgain();
+        if (const sim::NodePtr node = weak.lock()) sim_.desktop.AnswerAgain(node);
     ++generation_;
 }
 

@@ -48,7 +48,7 @@ int main() {
     ok = browser.Open(context) && ok;
     std::string server;
     constexpr int kSinglePolls = 2000;
-    int findsBefore = sim.desktop.calls(sim::Call::FindFirst);
+    std::int64_t findsBefore = sim.desktop.calls(sim::Call::FindFirst);
     const bench::Stopwatch singles(sim.clock);
     for (int i = 0; i < kSinglePolls; ++i)
         ok = WaitSpeedServerChosen(context, browser.window, browser.browserView, browser.document, server) && ok;
@@ -76,13 +76,13 @@ int main() {
     // The gauge-gone wait runs its 90 s. Each poll reads the window's visual
     // state once; the press reads one property more.
     std::string texts[6];
-    const int readsBefore = sim.desktop.calls(sim::Call::GetCurrentPropertyValue);
+    const std::int64_t readsBefore = sim.desktop.calls(sim::Call::GetCurrentPropertyValue);
     const bench::Stopwatch gaugeWait(sim.clock);
     const bool measured = TestSPEED(context, browser.window, browser.browserView, browser.tab, browser.document,
                                     texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]);
     realUs = gaugeWait.RealUs();
     virtualMs = gaugeWait.VirtualMs();
-    polls = sim.desktop.calls(sim::Call::GetCurrentPropertyValue) - readsBefore - 1;
+    polls = static_cast<int>(sim.desktop.calls(sim::Call::GetCurrentPropertyValue) - readsBefore - 1);
     ok = !measured && polls > 0 && ok;
     std::printf("gauge-gone wait, never gone: %s after %d polls, %.0f ms virtual, %.1f ms real; "
                 "per poll %.3f ms virtual, %.2f us real (the press and first gauge search included)\n",

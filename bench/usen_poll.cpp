@@ -36,14 +36,14 @@ Measurement TimeMeasurement(sim::SimPlatform& sim, Context& context) {
                       std::string(kSiteUSEN.title), timedOut))
         return {false, 0, 0, 0};
     std::string texts[8];
-    const int findsBefore = sim.desktop.calls(sim::Call::FindFirst);
+    const std::int64_t findsBefore = sim.desktop.calls(sim::Call::FindFirst);
     const bench::Stopwatch stopwatch(sim.clock);
     const bool ok = TestUSEN(context, window, browserView, tab, document, texts[0], texts[1], texts[2], texts[3],
                              texts[4], texts[5], texts[6], texts[7]);
     const double realUs = stopwatch.RealUs();
     // One search for the start link, one for the abort link after the press, then one per poll
     // (and one per label read when the measurement ends).
-    const int polls = sim.desktop.calls(sim::Call::FindFirst) - findsBefore - 2;
+    const auto polls = static_cast<int>(sim.desktop.calls(sim::Call::FindFirst) - findsBefore - 2);
     return {ok, polls, stopwatch.VirtualMs(), realUs};
 }
 

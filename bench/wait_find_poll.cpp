@@ -70,12 +70,12 @@ int main() {
     constexpr double kTimeoutMs = 100'000;  // 10,000 polls for an element that never shows
     uia::Ref<uia::Element> found;
     const double virtualStart = sim.clock.ElapsedMs();
-    const int findsBefore = sim.desktop.calls(sim::Call::FindFirst);
+    const std::int64_t findsBefore = sim.desktop.calls(sim::Call::FindFirst);
     const auto realStart = std::chrono::steady_clock::now();
     const bool ok = uia::WaitFindElement(context, found, "never there", control::Button, "", "", "speed-results",
                                          uia::scope::Subtree, desktopElement, kTimeoutMs, true);
     const auto realEnd = std::chrono::steady_clock::now();
-    const int polls = sim.desktop.calls(sim::Call::FindFirst) - findsBefore;
+    const auto polls = static_cast<int>(sim.desktop.calls(sim::Call::FindFirst) - findsBefore);
     const double virtualMs = sim.clock.ElapsedMs() - virtualStart;
     const double realUs = std::chrono::duration<double, std::micro>(realEnd - realStart).count();
 

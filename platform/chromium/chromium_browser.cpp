@@ -36,15 +36,15 @@ const char* WindowStateFor(std::int32_t visualState) {
     }
 }
 
-bool IsWithin(const sim::Node* node, const sim::Node* ancestor) {
-    for (sim::NodePtr step; node != nullptr; node = step.get()) {
+bool IsWithin(const uia_tree::Node* node, const uia_tree::Node* ancestor) {
+    for (uia_tree::NodePtr step; node != nullptr; node = step.get()) {
         if (node == ancestor) return true;
         step = node->parent();
     }
     return false;
 }
 
-bool IsSearch(sim::Call call) { return call == sim::Call::FindFirst || call == sim::Call::FindAll; }
+bool IsSearch(uia_tree::Call call) { return call == uia_tree::Call::FindFirst || call == uia_tree::Call::FindAll; }
 
 // A protocol error (E_FAIL) about a target means it went in the meantime.
 bool TargetGone(const PlatformError& error) { return error.code() == kEFail; }
@@ -62,7 +62,7 @@ auto Field(const char* what, Read&& read) {
 
 ChromiumBrowser::Tab* ChromiumBrowser::Window::Selected() const {
     for (const auto& tab : tabs)
-        if (tab->edge->item->selected) return tab.get();
+        if (tab->edge.item->selected) return tab.get();
     return nullptr;
 }
 
@@ -90,13 +90,13 @@ void ChromiumBrowser::EndingIfGone(Action&& action) {
     }
 }
 
-ChromiumBrowser::ChromiumBrowser(sim::Desktop& desktop, ChromiumBrowserOptions options)
-    : desktop_(desktop), options_(std::move(options)) {
-    desktop_.SetCallHook([this](sim::Call call, const sim::Node* node) { BeforeCall(call, node); });
+ChromiumBrowser::ChromiumBrowser(uia_tree::Tree& tree, ChromiumBrowserOptions options)
+    : tree_(tree), options_(std::move(options)) {
+    tree_.AddObserver(*this);
 }
 
 ChromiumBrowser::~ChromiumBrowser() {
-    desktop_.SetCallHook(nullptr);
+    tree_.RemoveObserver(*this);
     *self_ = nullptr;
     EndBrowser();
 }
@@ -162,8 +162,10 @@ std::string ChromiumBrowser::WaitFirstPage() {
     }
 }
 
-void ChromiumBrowser::BeforeCall(sim::Call call, const sim::Node* node) {
-    if (refreshing_) return;
+bool ChromiumBrowser::BeforeCall(const uia_tree::CallEvent& event) {
+    if (refreshing_) return true;
+    const uia_tree::Node* node = event.node;
+    const uia_tree::Call call = event.call;
     refreshing_ = true;
     struct Done {
         bool& flag;
@@ -176,10 +178,11 @@ void ChromiumBrowser::BeforeCall(sim::Call call, const sim::Node* node) {
         for (const auto& window : windows_) {
             Tab* tab = window->Selected();
             if (tab == nullptr || tab->pageFresh) continue;
-            const sim::Node* contents = tab->edge->contents.get();
+            const uia_tree::Node* contents = tab->edge.contents.get();
             if (IsWithin(node, contents) || (IsSearch(call) && IsWithin(contents, node))) RefreshPage(*tab);
         }
     });
+    return true;
 }
 
 
@@ -296,7 +299,7 @@ std::vector<ChromiumBrowser::SeenTarget> ChromiumBrowser::ReadTargets() {
 ChromiumBrowser::Window& ChromiumBrowser::AddWindow(std::int64_t id) {
     auto added = std::make_unique<Window>();
     added->id = id;
-    added->edge = std::make_shared<sim::EdgeWindow>(desktop_, sim::EdgeLanguage::Japanese());
+    added->edge = std::make_unique<uia_tree::EdgeWindowShape>(tree_, uia_tree::EdgeLanguage::Japanese());
     const std::weak_ptr<ChromiumBrowser*> self = self_;
     const auto withWindow = [self, id](auto action) {
         return [self, id, action](auto&&... arguments) {
@@ -307,19 +310,19 @@ ChromiumBrowser::Window& ChromiumBrowser::AddWindow(std::int64_t id) {
                 if (each->id == id) return action(browser, *each, arguments...);
         };
     };
-    const sim::NodePtr& node = added->edge->node();
+    const uia_tree::NodePtr& node = added->edge->node();
     node->name = "Chromium";
-    node->onClose = withWindow([](ChromiumBrowser& browser, Window& window, sim::Node&) { browser.Close(window); });
-    node->onVisualState = withWindow([](ChromiumBrowser& browser, Window& window, sim::Node&, std::int32_t state) {
+    node->onClose = withWindow([](ChromiumBrowser& browser, Window& window, uia_tree::Node&) { browser.Close(window); });
+    node->onVisualState = withWindow([](ChromiumBrowser& browser, Window& window, uia_tree::Node&, std::int32_t state) {
         browser.SetState(window, state);
     });
-    const auto focus = [self](sim::Node& focused) {
+    const auto focus = [self](uia_tree::Node& focused) {
         if (const auto owner = self.lock(); owner && *owner != nullptr) (*owner)->focused_ = focused.shared_from_this();
     };
     node->onFocus = focus;
     added->edge->addressEdit()->onFocus = focus;
     added->edge->addressEdit()->onSetValue =
-        withWindow([](ChromiumBrowser&, Window& window, sim::Node&, const std::string&) { window.addressTyped = true; });
+        withWindow([](ChromiumBrowser&, Window& window, uia_tree::Node&, const std::string&) { window.addressTyped = true; });
     windows_.insert(windows_.begin(), std::move(added));
     return *windows_.front();
 }
@@ -339,7 +342,7 @@ void ChromiumBrowser::UpdateTabs(Window& window, const std::vector<const SeenTar
             auto added = std::make_unique<Tab>();
             added->targetId = target->id;
             added->edge = window.edge->AddTab();
-            added->edge->item->onSelect = [self, targetId = target->id](sim::Node&) {
+            added->edge.item->onSelect = [self, targetId = target->id](uia_tree::Node&) {
                 const auto owner = self.lock();
                 if (!owner || *owner == nullptr) return;
                 for (const auto& each : (*owner)->windows_)
@@ -351,10 +354,10 @@ void ChromiumBrowser::UpdateTabs(Window& window, const std::vector<const SeenTar
         }
         // The browser tells of a new title late, or not at all; a title read off the page wins.
         const bool pageNamed = tab->page && tab->page->document() && !tab->page->document()->name.empty();
-        tab->edge->item->name = pageNamed             ? tab->page->document()->name
+        tab->edge.item->name = pageNamed             ? tab->page->document()->name
                                 : target->title.empty() ? target->url
                                                         : target->title;
-        tab->edge->address = target->url;
+        tab->address = target->url;
         window.state = target->state;
         if (target->stateReadAt) window.stateReadAt = *target->stateReadAt;
     }
@@ -364,11 +367,11 @@ void ChromiumBrowser::UpdateTabs(Window& window, const std::vector<const SeenTar
     if (selected == nullptr && !window.tabs.empty()) selected = window.tabs.back().get();
     if (selected == nullptr) return;
     if (selected != window.Selected()) {
-        window.edge->Show(selected->edge);
+        window.edge->Show(selected->edge, selected->address);
         window.addressTyped = false;
     }
-    if (!window.addressTyped) window.edge->addressEdit()->value = selected->edge->address;
-    window.edge->node()->name = selected->edge->item->name + " - Chromium";
+    if (!window.addressTyped) window.edge->addressEdit()->value = selected->address;
+    window.edge->node()->name = selected->edge.item->name + " - Chromium";
 }
 
 const std::string& ChromiumBrowser::SessionOf(Tab& tab) {
@@ -397,21 +400,21 @@ void ChromiumBrowser::RefreshPage(Tab& tab) {
                 if (const auto owner = self.lock(); owner && *owner != nullptr)
                     (*owner)->Invoke(targetId, backendNodeId);
             },
-            .focus = [self](sim::Node& focused) {
+            .focus = [self](uia_tree::Node& focused) {
                 if (const auto owner = self.lock(); owner && *owner != nullptr)
                     (*owner)->focused_ = focused.shared_from_this();
             }};
-        tab.page = std::make_unique<PageMirror>(desktop_, tab.edge->contents, std::move(actions));
+        tab.page = std::make_unique<PageMirror>(tree_, tab.edge.contents, std::move(actions));
     }
     tab.page->Show(view, snapshot.documentId);
     tab.shownMark = mark;
-    if (!view.name.empty()) tab.edge->item->name = view.name;
+    if (!view.name.empty()) tab.edge.item->name = view.name;
 }
 
 void ChromiumBrowser::Select(Window& window, Tab& tab) {
     EndingIfGone([&] {
         Devtools().Call("Target.activateTarget", {{"targetId", tab.targetId}});
-        window.edge->Show(tab.edge);
+        window.edge->Show(tab.edge, tab.address);
         window.addressTyped = false;
         tab.pageFresh = false;
     });
@@ -473,7 +476,7 @@ void ChromiumBrowser::Navigate(Tab& tab, const std::string& address) {
 
 void ChromiumBrowser::KeyEvent(std::uint8_t virtualKey, bool keyUp) {
     if (virtualKey != kVirtualKeyReturn || keyUp) return;
-    const sim::NodePtr focused = focused_.lock();
+    const uia_tree::NodePtr focused = focused_.lock();
     if (!focused || focused->removed()) return;
     for (const auto& window : windows_) {
         if (window->edge->addressEdit() != focused) continue;

@@ -2,9 +2,9 @@
 
 // Chromium shown to the core as Edge: a window element with Edge's chain of
 // views per browser window, a tab item per page target, the address bar, and
-// under the selected tab the page's control view. The elements live in a
-// UI Automation tree of the simulated desktop's kind; this class keeps that
-// tree in step with the live browser, reading the browser at most once per
+// under the selected tab the page's control view. The elements live in an
+// in-memory UI Automation tree; this class keeps that tree in step with the
+// live browser, reading the browser at most once per
 // poll of the program and the selected page only when a call reaches it.
 
 #include <chrono>
@@ -20,8 +20,8 @@
 #include "chromium/page_mirror.h"
 #include "chromium/site_redirect.h"
 #include "common/platform.h"
-#include "sim/desktop.h"
-#include "sim/sim_edge_window.h"
+#include "uia_tree/tree.h"
+#include "uia_tree/edge_shape.h"
 
 namespace tidemark::chromium {
 
@@ -33,9 +33,9 @@ struct ChromiumBrowserOptions {
     SiteRedirect redirect{};
 };
 
-class ChromiumBrowser : public ProcessStarter {
+class ChromiumBrowser : public ProcessStarter, public uia_tree::CallObserver {
 public:
-    ChromiumBrowser(sim::Desktop& desktop, ChromiumBrowserOptions options);
+    ChromiumBrowser(uia_tree::Tree& tree, ChromiumBrowserOptions options);
     ~ChromiumBrowser() override;
     ChromiumBrowser(const ChromiumBrowser&) = delete;
     ChromiumBrowser& operator=(const ChromiumBrowser&) = delete;
@@ -59,7 +59,8 @@ public:
 private:
     struct Tab {
         std::string targetId;
-        sim::EdgeTabPtr edge;
+        uia_tree::EdgeTabNodes edge;
+        std::string address;  // as the browser last said
         std::string session;  // empty until the page is first read
         std::unique_ptr<PageMirror> page;
         std::string shownMark;  // the page's change mark when it was last read
@@ -67,7 +68,7 @@ private:
     };
     struct Window {
         std::int64_t id = 0;
-        sim::EdgeWindowPtr edge;
+        std::unique_ptr<uia_tree::EdgeWindowShape> edge;
         std::vector<std::unique_ptr<Tab>> tabs;  // in strip order
         std::string state;                       // as the browser last said
         std::chrono::steady_clock::time_point stateReadAt{};
@@ -92,7 +93,8 @@ private:
         std::int64_t order = 0;                // of creation, as the strip shows tabs
     };
 
-    void BeforeCall(sim::Call call, const sim::Node* node);
+    // Brings the tree up to date before a call looks at it.
+    bool BeforeCall(const uia_tree::CallEvent& event) override;
     // Runs `action`; a platform error it throws that shows the browser gone or hung ends the browser first.
     template <class Action>
     void EndingIfGone(Action&& action);
@@ -117,14 +119,14 @@ private:
     std::string WaitFirstPage();
     void DropWindows();
 
-    sim::Desktop& desktop_;
+    uia_tree::Tree& tree_;
     ChromiumBrowserOptions options_;
     std::unique_ptr<ChromiumProcess> process_;
     std::vector<std::unique_ptr<Window>> windows_;  // front first
     std::map<std::string, KnownTarget> targets_;
     std::int64_t nextTargetOrder_ = 0;
     std::set<std::string> closing_;                  // targets closed by us, until they are gone
-    std::weak_ptr<sim::Node> focused_;
+    std::weak_ptr<uia_tree::Node> focused_;
     bool browserStale_ = true;
     bool refreshing_ = false;
     // Held weakly by the elements' actions, which may outlive this.

@@ -8,8 +8,8 @@ bool IsInvokable(uia::ControlType type) {
 }
 }  // namespace
 
-PageMirror::PageMirror(sim::Desktop& desktop, sim::NodePtr contents, Actions actions)
-    : desktop_(desktop), contents_(std::move(contents)), actions_(std::move(actions)) {}
+PageMirror::PageMirror(uia_tree::Tree& tree, uia_tree::NodePtr contents, Actions actions)
+    : tree_(tree), contents_(std::move(contents)), actions_(std::move(actions)) {}
 
 PageMirror::~PageMirror() { DropDocument(); }
 
@@ -31,20 +31,20 @@ void PageMirror::Show(const ControlElement& view, const std::string& documentId)
     document_->name = view.name;
     document_->legacyName = view.name;
 
-    std::unordered_map<std::string, sim::NodePtr> next;
+    std::unordered_map<std::string, uia_tree::NodePtr> next;
     document_->SetChildren(Build(view.children, next));
     for (auto& [id, node] : nodes_)
         if (!next.contains(id) && !node->removed()) node->Discard();
     nodes_ = std::move(next);
 }
 
-std::vector<sim::NodePtr> PageMirror::Build(const std::vector<ControlElement>& elements,
-                                            std::unordered_map<std::string, sim::NodePtr>& next) {
-    std::vector<sim::NodePtr> built;
+std::vector<uia_tree::NodePtr> PageMirror::Build(const std::vector<ControlElement>& elements,
+                                            std::unordered_map<std::string, uia_tree::NodePtr>& next) {
+    std::vector<uia_tree::NodePtr> built;
     built.reserve(elements.size());
     for (const ControlElement& element : elements) {
-        sim::NodePtr node = Reuse(element, next);
-        if (!node) node = std::make_shared<sim::Node>(desktop_, sim::NodeSpec{}, desktop_.NextSerial());
+        uia_tree::NodePtr node = Reuse(element, next);
+        if (!node) node = std::make_shared<uia_tree::Node>(tree_, uia_tree::NodeSpec{}, tree_.NextSerial());
         Update(*node, element);
         // A node the page shows twice (a malformed tree) is a second element, kept under a key
         // no later reading matches, so that it is discarded when it goes.
@@ -56,8 +56,8 @@ std::vector<sim::NodePtr> PageMirror::Build(const std::vector<ControlElement>& e
     return built;
 }
 
-sim::NodePtr PageMirror::Reuse(const ControlElement& element,
-                               const std::unordered_map<std::string, sim::NodePtr>& next) {
+uia_tree::NodePtr PageMirror::Reuse(const ControlElement& element,
+                               const std::unordered_map<std::string, uia_tree::NodePtr>& next) {
     if (element.axNodeId.empty() || next.contains(element.axNodeId)) return nullptr;
     const auto found = nodes_.find(element.axNodeId);
     if (found == nodes_.end() || found->second->removed()) return nullptr;
@@ -65,7 +65,7 @@ sim::NodePtr PageMirror::Reuse(const ControlElement& element,
     return found->second->controlType == element.controlType ? found->second : nullptr;
 }
 
-void PageMirror::Update(sim::Node& node, const ControlElement& element) {
+void PageMirror::Update(uia_tree::Node& node, const ControlElement& element) {
     node.controlType = element.controlType;
     node.name = element.name;
     node.legacyName = element.name;
@@ -74,7 +74,7 @@ void PageMirror::Update(sim::Node& node, const ControlElement& element) {
     const bool invokable = IsInvokable(element.controlType) && element.backendNodeId.has_value();
     node.SetPattern(uia::pattern::Invoke, invokable);
     if (invokable && actions_.invoke) {
-        node.onInvoke = [invoke = actions_.invoke, backend = *element.backendNodeId](sim::Node&) { invoke(backend); };
+        node.onInvoke = [invoke = actions_.invoke, backend = *element.backendNodeId](uia_tree::Node&) { invoke(backend); };
     } else {
         node.onInvoke = nullptr;
     }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "chromium/control_view.h"
-#include "sim/desktop.h"
+#include "uia_tree/tree.h"
 
 namespace tidemark::chromium {
 
@@ -15,16 +15,16 @@ namespace tidemark::chromium {
 // under the tab's contents pane. Each reading of the page updates the
 // elements in place: an element stays the same element, with the same runtime
 // id, as long as its accessibility node lives; one whose node has gone is
-// taken off the desktop, so references to it fail as Edge's do.
+// taken out of the tree, so references to it fail as Edge's do.
 class PageMirror {
 public:
     struct Actions {
         // Invoke on a button or link: the DOM node it stands for.
         std::function<void(std::int64_t backendNodeId)> invoke;
-        std::function<void(sim::Node&)> focus;
+        std::function<void(uia_tree::Node&)> focus;
     };
 
-    PageMirror(sim::Desktop& desktop, sim::NodePtr contents, Actions actions);
+    PageMirror(uia_tree::Tree& tree, uia_tree::NodePtr contents, Actions actions);
     ~PageMirror();
     PageMirror(const PageMirror&) = delete;
     PageMirror& operator=(const PageMirror&) = delete;
@@ -34,21 +34,21 @@ public:
     void Show(const ControlElement& view, const std::string& documentId);
 
     // Empty before the first Show.
-    const sim::NodePtr& document() const { return document_; }
+    const uia_tree::NodePtr& document() const { return document_; }
 
 private:
-    std::vector<sim::NodePtr> Build(const std::vector<ControlElement>& elements,
-                                    std::unordered_map<std::string, sim::NodePtr>& next);
-    sim::NodePtr Reuse(const ControlElement& element, const std::unordered_map<std::string, sim::NodePtr>& next);
-    void Update(sim::Node& node, const ControlElement& element);
+    std::vector<uia_tree::NodePtr> Build(const std::vector<ControlElement>& elements,
+                                    std::unordered_map<std::string, uia_tree::NodePtr>& next);
+    uia_tree::NodePtr Reuse(const ControlElement& element, const std::unordered_map<std::string, uia_tree::NodePtr>& next);
+    void Update(uia_tree::Node& node, const ControlElement& element);
     void DropDocument();
 
-    sim::Desktop& desktop_;
-    sim::NodePtr contents_;
+    uia_tree::Tree& tree_;
+    uia_tree::NodePtr contents_;
     Actions actions_;
-    sim::NodePtr document_;
+    uia_tree::NodePtr document_;
     std::string documentId_;
-    std::unordered_map<std::string, sim::NodePtr> nodes_;  // accessibility node id -> element
+    std::unordered_map<std::string, uia_tree::NodePtr> nodes_;  // accessibility node id -> element
 };
 
 }  // namespace tidemark::chromium

@@ -1,19 +1,23 @@
 #include "qt/linux_browser.h"
 
+#include "qt/simulated_browser.h"
+
 namespace tidemark::qt {
 
-LinuxBrowser::LinuxBrowser(BrowserChoice choice, sim::Desktop& desktop, Sleeper& sleeper, MessagePump& pump,
-                           Keyboard& keyboard)
+LinuxBrowser::LinuxBrowser(BrowserChoice choice, uia_tree::Tree& tree, Clock& clock, Sleeper& sleeper,
+                           MessagePump& pump, Keyboard& keyboard)
     : realSleeper_(sleeper), realPump_(pump), realKeyboard_(keyboard) {
     if (choice == BrowserChoice::Simulated) {
-        simulated_ = std::make_unique<SimulatedBrowser>(desktop);
+        simulated_ = std::make_unique<SimulatedBrowser>(tree, clock);
         return;
     }
     chromium_ = std::make_unique<chromium::ChromiumBrowser>(
-        desktop, chromium::ChromiumBrowserOptions{.redirect = chromium::SiteRedirect::FromEnvironment()});
+        tree, chromium::ChromiumBrowserOptions{.redirect = chromium::SiteRedirect::FromEnvironment()});
     pollSleeper_ = std::make_unique<chromium::PollMarkingSleeper>(sleeper, *chromium_);
     pollPump_ = std::make_unique<chromium::PollMarkingPump>(pump, *chromium_);
 }
+
+LinuxBrowser::~LinuxBrowser() = default;
 
 ProcessStarter& LinuxBrowser::starter() {
     if (chromium_) return *chromium_;

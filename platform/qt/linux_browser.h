@@ -9,19 +9,22 @@
 #include "chromium/chromium_browser.h"
 #include "chromium/chromium_location.h"
 #include "common/platform.h"
-#include "qt/simulated_browser.h"
-#include "sim/desktop.h"
+#include "uia_tree/tree.h"
 
 namespace tidemark::qt {
 
 enum class BrowserChoice { Chromium, Simulated };
+
+class SimulatedBrowser;
 
 // Also the program's keyboard: the modifier keys come from the real one, the
 // keys the program presses go to the browser, which has the focus they are meant for.
 class LinuxBrowser : public Keyboard {
 public:
     // `sleeper` and `pump` are the real ones; the browser's own mark each poll.
-    LinuxBrowser(BrowserChoice choice, sim::Desktop& desktop, Sleeper& sleeper, MessagePump& pump, Keyboard& keyboard);
+    LinuxBrowser(BrowserChoice choice, uia_tree::Tree& tree, Clock& clock, Sleeper& sleeper, MessagePump& pump,
+                 Keyboard& keyboard);
+    ~LinuxBrowser() override;
 
     ProcessStarter& starter();
     BrowserLocation& location();

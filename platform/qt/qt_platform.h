@@ -12,13 +12,14 @@
 #include "qt/linux_file_system.h"
 #include "qt/linux_special_folders.h"
 #include "qt/linux_browser.h"
-#include "sim/desktop.h"
-#include "sim/sim_automation_factory.h"
+#include "uia_tree/automation_factory.h"
+#include "uia_tree/tree.h"
 
 namespace tidemark::qt {
 
 struct QtPlatform {
-    explicit QtPlatform(BrowserChoice choice = BrowserChoice::Chromium) : browser(choice, desktop, sleeper, pump, realKeyboard) {}
+    explicit QtPlatform(BrowserChoice choice = BrowserChoice::Chromium)
+        : browser(choice, tree, clock, sleeper, pump, realKeyboard) {}
 
     QtClock clock;
     QtSleeper sleeper;
@@ -31,10 +32,10 @@ struct QtPlatform {
     QtBeeper beeper;
     QtEnvironment environment;
     QtLocale locale;
-    // A UI Automation tree of the simulated desktop's kind, on the real clock,
-    // stands in for Windows UI Automation; the browser fills it.
-    sim::Desktop desktop{clock};
-    sim::SimAutomationFactory automationFactory{desktop};
+    // An in-memory UI Automation tree stands in for Windows UI Automation;
+    // the browser fills it.
+    uia_tree::Tree tree;
+    uia_tree::TreeAutomationFactory automationFactory{tree};
     LinuxBrowser browser;
     LinuxFileSystem files;
     LinuxSpecialFolders specialFolders;

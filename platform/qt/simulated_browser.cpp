@@ -13,7 +13,10 @@ sim::LineModel::Settings VaryingLine() {
 }
 }  // namespace
 
-SimulatedBrowser::SimulatedBrowser(sim::Desktop& desktop) : edge(desktop), sites(VaryingLine()) {
+SimulatedBrowser::SimulatedBrowser(uia_tree::Tree& tree, Clock& clock)
+    : desktop(tree, clock), edge(desktop), sites(VaryingLine()) {
+    // What tests would read of the program's actions would only grow here.
+    desktop.RecordActions(false);
     sites.Register(edge);
 }
 

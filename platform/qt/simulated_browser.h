@@ -13,13 +13,15 @@ namespace tidemark::qt {
 
 class SimulatedBrowser : public ProcessStarter, public BrowserLocation {
 public:
-    explicit SimulatedBrowser(sim::Desktop& desktop);
+    // The simulation plays on `tree`, read on `clock`.
+    SimulatedBrowser(uia_tree::Tree& tree, Clock& clock);
 
     // Plays Edge for its path; any other program is not there.
     void Start(const std::string& program, const std::string& arguments) override;
     // Edge is where Windows keeps it, so nothing else is registered.
     std::optional<std::string> FindInstalled() override { return std::nullopt; }
 
+    sim::Desktop desktop;
     sim::SimEdge edge;
     sim::MeasurementSites sites;
 };

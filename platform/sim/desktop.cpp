@@ -1,19 +1,19 @@
 #include "sim/desktop.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "common/wait_clock.h"
-#include "sim/sim_automation.h"
-#include "sim/sim_element.h"
 
 namespace tidemark::sim {
 
-Desktop::Desktop(Clock& clock) : clock_(clock) {
-    root_ = std::make_shared<Node>(
-        *this, NodeSpec{.name = "デスクトップ 1", .className = "#32769", .handle = kDesktopHandle}, NextSerial());
+Desktop::Desktop(Clock& clock) : ownTree_(std::make_unique<uia_tree::Tree>()), tree_(*ownTree_), clock_(clock) {
+    tree_.AddObserver(*this);
 }
 
-uia::Ref<uia::Automation> Desktop::CreateAutomation() { return std::make_shared<AutomationProxy>(*this); }
+Desktop::Desktop(uia_tree::Tree& tree, Clock& clock) : tree_(tree), clock_(clock) { tree_.AddObserver(*this); }
+
+Desktop::~Desktop() { tree_.RemoveObserver(*this); }
 
 double Desktop::NowMs() const { return ReadWaitClock(clock_) * 1000.0; }
 
@@ -39,41 +39,90 @@ void Desktop::ClearFault(Call call) {
 
 void Desktop::ClearFaults() { faults_.clear(); }
 
-uia::Ref<uia::Element> Desktop::ElementFor(const NodePtr& node) { return MakeElement(*this, node); }
-
-NodePtr Desktop::NodeOf(const uia::Ref<uia::Element>& element) {
-    const auto* proxy = dynamic_cast<const ElementProxy*>(element.get());
-    return proxy ? proxy->node() : nullptr;
-}
-
-NodePtr Desktop::FindByHandle(uia::WindowHandle handle) const {
-    std::vector<NodePtr> pending{root_};
-    while (!pending.empty()) {
-        NodePtr node = pending.back();
-        pending.pop_back();
-        if (node->handle == handle) return node;
-        const auto children = node->PresentChildren();
-        pending.insert(pending.end(), children.rbegin(), children.rend());
+Desktop::NodeState& Desktop::StateOf(const Node& node) {
+    // Nodes come and go: what is held of those gone is let go now and then.
+    if (nodes_.size() > 2 * prunedAt_ + 64) {
+        std::erase_if(nodes_, [](const auto& entry) { return entry.second.node.expired(); });
+        prunedAt_ = nodes_.size();
     }
-    return nullptr;
+    const NodePtr alive = std::const_pointer_cast<Node>(node.shared_from_this());
+    NodeState& state = nodes_[&node];
+    if (state.node.lock() != alive) state = NodeState{.node = alive};  // a new node where a freed one was
+    return state;
 }
 
-bool Desktop::Enter(Call call, const Node* node) {
+const Desktop::NodeState* Desktop::FindState(const Node* node) const {
+    const auto found = nodes_.find(node);
+    if (found == nodes_.end() || found->second.node.expired()) return nullptr;
+    return &found->second;
+}
+
+void Desktop::AppearAfter(const NodePtr& node, double ms) {
+    NodeState& state = StateOf(*node);
+    const int appearing = ++state.appearing;
+    node->SetShown(ms <= 0);
+    if (ms <= 0 || std::isinf(ms)) return;
+    After(ms, [this, weak = std::weak_ptr<Node>(node), appearing] {
+        const NodePtr shown = weak.lock();
+        if (shown && StateOf(*shown).appearing == appearing) shown->SetShown(true);
+    });
+}
+
+void Desktop::StopAnswering(const NodePtr& node, HResult code, double forMs) {
+    NodeState& state = StateOf(*node);
+    state.silentCode = code;
+    state.silentUntilMs = NowMs() + forMs;
+}
+
+void Desktop::AnswerAgain(const NodePtr& node) { StateOf(*node).silentCode = kSOk; }
+
+void Desktop::WithholdPattern(const NodePtr& node, uia::PatternId pattern, double forMs) {
+    StateOf(*node).withheldUntilMs[pattern] = NowMs() + forMs;
+}
+
+const ActionRecord& Desktop::Record(const NodePtr& node) const {
+    static const ActionRecord kNothing;
+    const NodeState* state = FindState(node.get());
+    return state != nullptr ? state->record : kNothing;
+}
+
+bool Desktop::BeforeCall(const uia_tree::CallEvent& event) {
     RunDue();
-    if (callHook_) callHook_(call, node);
-    ++callCounts_[static_cast<std::size_t>(call)];
+    ++callCounts_[static_cast<std::size_t>(event.call)];
     for (auto fault = faults_.begin(); fault != faults_.end(); ++fault) {
-        if (fault->call != call || (!fault->anyNode && fault->node.lock().get() != node)) continue;
+        if (fault->call != event.call || (!fault->anyNode && fault->node.lock().get() != event.node)) continue;
         const HResult code = fault->code;
         if (fault->remaining > 0 && --fault->remaining == 0) faults_.erase(fault);
         if (code == kSOk) return false;
-        throw PlatformError(code, std::string("sim: ") + CallName(call) + " made to fail");
+        throw PlatformError(code, std::string("sim: ") + CallName(event.call) + " made to fail");
     }
-    if (node == nullptr) return true;
-    const HResult failure = node->Failure();
-    if (failure != kSOk)
-        throw PlatformError(failure, std::string("sim: ") + CallName(call) + " on an element that does not answer");
+    // A node that is not there fails as such in the tree, whatever else it was told.
+    if (event.node == nullptr || !event.node->Present()) return true;
+    const NodeState* state = FindState(event.node);
+    if (state == nullptr) return true;
+    if (state->silentCode != kSOk && NowMs() < state->silentUntilMs) {
+        throw PlatformError(state->silentCode,
+                            std::string("sim: ") + CallName(event.call) + " on an element that does not answer");
+    }
+    if (event.call == Call::GetCurrentPattern) {
+        const auto withheld = state->withheldUntilMs.find(event.number);
+        if (withheld != state->withheldUntilMs.end() && NowMs() < withheld->second) return false;
+    }
     return true;
+}
+
+void Desktop::AfterAction(const uia_tree::CallEvent& event) {
+    if (event.node == nullptr || !recording_) return;
+    ActionRecord& record = StateOf(*event.node).record;
+    switch (event.call) {
+        case Call::Invoke: ++record.invokeCount; break;
+        case Call::Select: ++record.selectCount; break;
+        case Call::Close: ++record.closeCount; break;
+        case Call::SetFocus: ++record.focusCount; break;
+        case Call::SetValue: record.setValues.emplace_back(event.text); break;
+        case Call::SetWindowVisualState: record.visualStateCalls.push_back(event.number); break;
+        default: break;
+    }
 }
 
 }  // namespace tidemark::sim

@@ -1,39 +1,69 @@
 #pragma once
 
-// The simulated desktop behind UI Automation: a tree of nodes under the
-// desktop element, the calls made on it, the faults it is told to show, and
-// the handed-out objects still alive. Every element it hands out is a new
-// object, as COM hands out new interface pointers.
+// The simulated desktop: an in-memory UI Automation tree read on a clock
+// (virtual in tests, real for the Linux build's demonstration), with the
+// faults it is told to show, changes that come in time, and a record of
+// what the program did to each element. It watches the tree's calls as an
+// observer; the tree itself keeps no time and records nothing.
 
 #include <array>
+#include <cstdint>
 #include <functional>
+#include <limits>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "common/platform.h"
-#include "sim/calls.h"
-#include "sim/live_counts.h"
-#include "sim/node.h"
+#include "uia_tree/tree.h"
 
 namespace tidemark::sim {
 
-class Desktop {
+using uia_tree::Call;
+using uia_tree::CallName;
+using uia_tree::kCallCount;
+using uia_tree::LiveCounts;
+using uia_tree::Node;
+using uia_tree::NodePtr;
+using uia_tree::NodeSpec;
+
+constexpr double kForever = std::numeric_limits<double>::infinity();
+
+// What the program did to one element.
+struct ActionRecord {
+    int invokeCount = 0;
+    int selectCount = 0;
+    int closeCount = 0;
+    int focusCount = 0;
+    std::vector<std::string> setValues;
+    std::vector<std::int32_t> visualStateCalls;
+};
+
+class Desktop : public uia_tree::CallObserver {
 public:
-    static constexpr uia::WindowHandle kDesktopHandle = 0x10010;
+    static constexpr uia::WindowHandle kDesktopHandle = uia_tree::Tree::kDesktopHandle;
     static constexpr int kAlways = -1;
 
-    // Reads time from `clock`: virtual in tests, real in the Linux build.
+    // On a tree of its own.
     explicit Desktop(Clock& clock);
+    // On a tree that another owns and that outlives this.
+    Desktop(uia_tree::Tree& tree, Clock& clock);
+    ~Desktop() override;
     Desktop(const Desktop&) = delete;
     Desktop& operator=(const Desktop&) = delete;
 
-    const NodePtr& root() const { return root_; }
-    uia::Ref<uia::Automation> CreateAutomation();
+    uia_tree::Tree& tree() { return tree_; }
+    const NodePtr& root() const { return tree_.root(); }
+    uia::Ref<uia::Automation> CreateAutomation() { return tree_.CreateAutomation(); }
+    const LiveCounts& live() const { return tree_.live(); }
+    uia::Ref<uia::Element> ElementFor(const NodePtr& node) { return tree_.ElementFor(node); }
+    static NodePtr NodeOf(const uia::Ref<uia::Element>& element) { return uia_tree::Tree::NodeOf(element); }
+    NodePtr FindByHandle(uia::WindowHandle handle) const { return tree_.FindByHandle(handle); }
 
     // Milliseconds on the wait clock.
     double NowMs() const;
-    // Runs `change` at the first call into the desktop `ms` from now or later.
+    // Runs `change` at the first call into the tree `ms` from now or later.
     void After(double ms, std::function<void()> change);
     void RunDue();
 
@@ -44,28 +74,23 @@ public:
     void ClearFault(Call call);
     void ClearFaults();
 
-    int calls(Call call) const { return callCounts_[static_cast<std::size_t>(call)]; }
+    // Hidden now, and shown again `ms` from now (never, for kForever).
+    void AppearAfter(const NodePtr& node, double ms);
+    // Every call on the element fails with `code` for `forMs` of clock time.
+    void StopAnswering(const NodePtr& node, HResult code = kElementNotAvailable, double forMs = kForever);
+    void AnswerAgain(const NodePtr& node);
+    // The availability property still says yes, but GetCurrentPattern gives
+    // none for `forMs` of clock time: a pattern that comes late.
+    void WithholdPattern(const NodePtr& node, uia::PatternId pattern, double forMs);
+
+    std::int64_t calls(Call call) const { return callCounts_[static_cast<std::size_t>(call)]; }
     void ResetCallCounts() { callCounts_.fill(0); }
-    const LiveCounts& live() const { return live_; }
+    // Off for a demonstration that runs for months; on for tests.
+    void RecordActions(bool on) { recording_ = on; }
+    const ActionRecord& Record(const NodePtr& node) const;
 
-    // Runs at the start of every call, before the node's answer is checked: a
-    // layer that keeps the tree in step with a live application brings it up
-    // to date here.
-    void SetCallHook(std::function<void(Call, const Node*)> hook) { callHook_ = std::move(hook); }
-
-    // A new reference to the node, as UI Automation would hand one out.
-    uia::Ref<uia::Element> ElementFor(const NodePtr& node);
-    // The node behind an element this desktop handed out; empty for any other.
-    static NodePtr NodeOf(const uia::Ref<uia::Element>& element);
-    // The present node with the window handle; empty when none.
-    NodePtr FindByHandle(uia::WindowHandle handle) const;
-
-    // For the handed-out objects. Every call starts here: due changes run,
-    // the call is counted, then a fault or a node that does not answer throws.
-    // False when the call is to answer an empty reference.
-    bool Enter(Call call, const Node* node);
-    LiveCounts& counts() { return live_; }
-    int NextSerial() { return nextSerial_++; }
+    bool BeforeCall(const uia_tree::CallEvent& event) override;
+    void AfterAction(const uia_tree::CallEvent& event) override;
 
 private:
     struct Fault {
@@ -75,15 +100,27 @@ private:
         bool anyNode;
         std::weak_ptr<Node> node;
     };
+    // What the simulation holds of one node, for as long as the node lives.
+    struct NodeState {
+        std::weak_ptr<Node> node;
+        int appearing = 0;  // the latest AppearAfter; an older one's change does nothing
+        HResult silentCode = kSOk;
+        double silentUntilMs = -kForever;
+        std::map<uia::PatternId, double> withheldUntilMs{};
+        ActionRecord record{};
+    };
+    NodeState& StateOf(const Node& node);
+    const NodeState* FindState(const Node* node) const;
 
+    std::unique_ptr<uia_tree::Tree> ownTree_;
+    uia_tree::Tree& tree_;
     Clock& clock_;
-    int nextSerial_ = 1;
-    NodePtr root_;
     std::vector<Fault> faults_;
-    std::array<int, kCallCount> callCounts_{};
+    std::array<std::int64_t, kCallCount> callCounts_{};
     std::multimap<double, std::function<void()>> changes_;
-    LiveCounts live_;
-    std::function<void(Call, const Node*)> callHook_;
+    std::map<const Node*, NodeState> nodes_;
+    std::size_t prunedAt_ = 0;  // how many were held after the last pruning
+    bool recording_ = true;
 };
 
 }  // namespace tidemark::sim

@@ -2,48 +2,12 @@
 
 #include <algorithm>
 
-#include "sim/sim_hresults.h"
+#include "uia_tree/hresults.h"
 
 namespace tidemark::sim {
 
-namespace {
-namespace control = uia::control;
-constexpr uia::ControlType kEdit = 50004;
-constexpr uia::ControlType kToolBar = 50021;
-}  // namespace
-
-const EdgeLanguage& EdgeLanguage::Japanese() {
-    static const EdgeLanguage language{"ウィンドウ", "タブ バー", "アプリ バー", "アドレスと検索バー", "新しいタブ"};
-    return language;
-}
-
-const EdgeLanguage& EdgeLanguage::English() {
-    static const EdgeLanguage language{"Window", "Tab bar", "App bar", "Address and search bar", "New tab"};
-    return language;
-}
-
-EdgeWindow::EdgeWindow(Desktop& desktop, const EdgeLanguage& language) : desktop_(desktop) {
-    window_ = desktop.root()->Insert(0, {.name = "Microsoft Edge", .controlType = control::Window,
-                                         .localizedControlType = language.windowType,
-                                         .className = "Chrome_WidgetWin_1", .window = true});
-    frameView_ = window_->Add({.className = "BrowserRootView"})
-                     ->Add({.className = "NonClientView"})
-                     ->Add({.className = "EdgeBrowserFrameViewWin"});
-    browserView_ = frameView_->Add({.className = "BrowserView"});
-
-    tabContainer_ = browserView_->Add({.name = language.tabBar, .className = "EdgeTabStripRegionView"})
-                        ->Add({.className = "EdgeTabStrip"})
-                        ->Add({.className = "EdgeTabContainerImpl"});
-    const NodePtr toolBar =
-        browserView_->Add({.name = language.appBar, .controlType = kToolBar, .className = "EdgeToolbarView"});
-    toolBar->Add({.name = "戻る", .controlType = control::Button, .className = "BackForwardButton", .invoke = true});
-    toolBar->Add({.name = "最新の情報に更新", .controlType = control::Button, .className = "ReloadButton",
-                  .invoke = true});
-    addressEdit_ = toolBar->Add({.controlType = control::Group, .className = "LocationBarView"})
-                       ->Add({.name = language.addressBar, .controlType = kEdit, .className = "OmniboxViewViews",
-                              .value = true});
-    splitView_ = browserView_->Add({.className = "SidebarContentsSplitView"});
-}
+EdgeWindow::EdgeWindow(Desktop& desktop, const EdgeLanguage& language)
+    : desktop_(desktop), shape_(desktop.tree(), language) {}
 
 EdgeTabPtr EdgeWindow::selectedTab() const {
     for (const EdgeTabPtr& tab : tabs_)
@@ -52,39 +16,23 @@ EdgeTabPtr EdgeWindow::selectedTab() const {
 }
 
 EdgeTabPtr EdgeWindow::AddTab() {
+    const uia_tree::EdgeTabNodes nodes = shape_.AddTab();
     auto tab = std::make_shared<EdgeTab>();
-    tab->item = tabContainer_->Add({.controlType = control::TabItem, .className = "EdgeTab", .selectionItem = true});
-    tab->contents = splitView_->Add({.className = "ContentsWebView"});
-    tab->contents->AppearAfter(kForever);
+    tab->item = nodes.item;
+    tab->contents = nodes.contents;
     tabs_.push_back(tab);
     return tab;
 }
 
 void EdgeWindow::RemoveTab(const EdgeTabPtr& tab) {
     tabs_.erase(std::remove(tabs_.begin(), tabs_.end(), tab), tabs_.end());
-    if (!tab->item->removed()) tab->item->Remove();
-    if (!tab->contents->removed()) tab->contents->Remove();
+    shape_.RemoveTab(tab->nodes());
 }
 
-void EdgeWindow::Show(const EdgeTabPtr& shown) {
-    for (const EdgeTabPtr& tab : tabs_) {
-        tab->item->selected = tab == shown;
-        tab->contents->AppearAfter(tab == shown ? 0 : kForever);
-    }
-    addressEdit_->value = shown->address;
-}
+void EdgeWindow::Show(const EdgeTabPtr& shown) { shape_.Show(shown->nodes(), shown->address); }
 
-void EdgeWindow::RefuseClose() { desktop_.Fail(Call::Close, kInvalidOperation, Desktop::kAlways, window_); }
-
-void EdgeWindow::CloseByUser() {
-    if (open()) window_->Remove();
-}
-
-void EdgeWindow::ReplaceBrowserView() {
-    const NodePtr old = browserView_;
-    browserView_ = frameView_->Add({.className = "BrowserView"});
-    while (!old->children().empty()) old->children().front()->MoveTo(browserView_);
-    old->Remove();
+void EdgeWindow::RefuseClose() {
+    desktop_.Fail(Call::Close, uia_tree::kInvalidOperation, Desktop::kAlways, node());
 }
 
 }  // namespace tidemark::sim

@@ -1,8 +1,7 @@
 #pragma once
 
-// One window of the simulated Edge: the chain of views under the top-level
-// window, the tab strip, the tool bar with the address bar, and a contents
-// pane per tab of which only the selected tab's is on the desktop.
+// One window of the simulated Edge: Edge's shape, with the address and page
+// each tab holds and the faults a real window brings.
 
 #include <memory>
 #include <string>
@@ -10,20 +9,11 @@
 
 #include "sim/desktop.h"
 #include "sim/sim_edge_page.h"
+#include "uia_tree/edge_shape.h"
 
 namespace tidemark::sim {
 
-// The Names a Japanese or an English Edge gives its own views.
-struct EdgeLanguage {
-    std::string windowType;  // LocalizedControlType
-    std::string tabBar;
-    std::string appBar;
-    std::string addressBar;
-    std::string newTabTitle;
-
-    static const EdgeLanguage& Japanese();
-    static const EdgeLanguage& English();
-};
+using uia_tree::EdgeLanguage;
 
 struct EdgeTab {
     NodePtr item;      // "EdgeTab" tab item
@@ -31,6 +21,7 @@ struct EdgeTab {
     std::string address;
     EdgePagePtr page;  // empty while loading
     int navigation = 0;
+    uia_tree::EdgeTabNodes nodes() const { return {item, contents}; }
 };
 using EdgeTabPtr = std::shared_ptr<EdgeTab>;
 
@@ -39,12 +30,12 @@ public:
     // Builds the window as the first top-level window of the desktop.
     EdgeWindow(Desktop& desktop, const EdgeLanguage& language);
 
-    const NodePtr& node() const { return window_; }
-    const NodePtr& browserView() const { return browserView_; }
-    const NodePtr& addressEdit() const { return addressEdit_; }
+    const NodePtr& node() const { return shape_.node(); }
+    const NodePtr& browserView() const { return shape_.browserView(); }
+    const NodePtr& addressEdit() const { return shape_.addressEdit(); }
     const std::vector<EdgeTabPtr>& tabs() const { return tabs_; }
     EdgeTabPtr selectedTab() const;
-    bool open() const { return !window_->removed(); }
+    bool open() const { return shape_.open(); }
 
     // A new last tab, not yet selected, showing nothing.
     EdgeTabPtr AddTab();
@@ -55,19 +46,12 @@ public:
     // Every later Close of the window fails.
     void RefuseClose();
     // The user closes the window.
-    void CloseByUser();
-    // Edge rebuilds its browser view: references to the old one fail, what
-    // it held carries on under the new one.
-    void ReplaceBrowserView();
+    void CloseByUser() { shape_.Remove(); }
+    void ReplaceBrowserView() { shape_.ReplaceBrowserView(); }
 
 private:
     Desktop& desktop_;
-    NodePtr window_;
-    NodePtr frameView_;
-    NodePtr browserView_;
-    NodePtr tabContainer_;
-    NodePtr addressEdit_;
-    NodePtr splitView_;
+    uia_tree::EdgeWindowShape shape_;
     std::vector<EdgeTabPtr> tabs_;
 };
 using EdgeWindowPtr = std::shared_ptr<EdgeWindow>;

@@ -6,7 +6,6 @@ namespace tidemark::sim {
 
 namespace {
 namespace control = uia::control;
-constexpr uia::ControlType kListItem = 50007;
 
 constexpr const char* kDownloadUpdated = "result-item result-item-first-class result-item-download updated test-mode-multi";
 constexpr const char* kDownloadPlain = "result-item result-item-first-class result-item-download test-mode-multi";
@@ -128,7 +127,7 @@ void SpeedPage::StartMeasurement(const std::shared_ptr<Shown>& shown) {
         RemoveIfShown(shown->gauge);
         const Settings& s = shown->settings;
         const NodePtr list = mainContent->Add({.controlType = control::List, .className = "result-data-list"});
-        list->Add({.name = "Multi", .controlType = kListItem});
+        list->Add({.name = "Multi", .controlType = uia::control::ListItem});
         const NodePtr block = mainContent->Add({.controlType = control::Group, .className = "result-container-data"});
         AddSpeedItem(block, s.downloadUpdated ? kDownloadUpdated : kDownloadPlain, " DOWNLOAD ",
                      Speed(figures.downloadMbps));

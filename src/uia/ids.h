@@ -33,16 +33,48 @@ constexpr PatternId SelectionItem = 10010;
 }  // namespace pattern
 
 namespace control {
+// Every UI Automation control type, by UIAutomationClient.h's numbers.
 constexpr ControlType Button = 50000;
+constexpr ControlType Calendar = 50001;
+constexpr ControlType CheckBox = 50002;
+constexpr ControlType ComboBox = 50003;
+constexpr ControlType Edit = 50004;
 constexpr ControlType Hyperlink = 50005;
 constexpr ControlType Image = 50006;
+constexpr ControlType ListItem = 50007;
 constexpr ControlType List = 50008;
+constexpr ControlType Menu = 50009;
+constexpr ControlType MenuBar = 50010;
+constexpr ControlType MenuItem = 50011;
+constexpr ControlType ProgressBar = 50012;
+constexpr ControlType RadioButton = 50013;
+constexpr ControlType ScrollBar = 50014;
+constexpr ControlType Slider = 50015;
+constexpr ControlType Spinner = 50016;
+constexpr ControlType StatusBar = 50017;
+constexpr ControlType Tab = 50018;
 constexpr ControlType TabItem = 50019;
 constexpr ControlType Text = 50020;
+constexpr ControlType ToolBar = 50021;
+constexpr ControlType ToolTip = 50022;
+constexpr ControlType Tree = 50023;
+constexpr ControlType TreeItem = 50024;
+constexpr ControlType Custom = 50025;
 constexpr ControlType Group = 50026;
+constexpr ControlType Thumb = 50027;
+constexpr ControlType DataGrid = 50028;
+constexpr ControlType DataItem = 50029;
 constexpr ControlType Document = 50030;
+constexpr ControlType SplitButton = 50031;
 constexpr ControlType Window = 50032;
 constexpr ControlType Pane = 50033;
+constexpr ControlType Header = 50034;
+constexpr ControlType HeaderItem = 50035;
+constexpr ControlType Table = 50036;
+constexpr ControlType TitleBar = 50037;
+constexpr ControlType Separator = 50038;
+constexpr ControlType SemanticZoom = 50039;
+constexpr ControlType AppBar = 50040;
 }  // namespace control
 
 namespace scope {

@@ -17,9 +17,9 @@ TEST_F(AddressBarTest, TypesTheAddressAsGivenFocusesAndPressesEnterSoTheTabLoads
     window = ElementOf(opened->node());
 
     ASSERT_TRUE(NavigateAddressBar(context, window, "  https://fast.com/ ", browserView));
-    EXPECT_EQ(opened->addressEdit()->setValues, std::vector<std::string>{"  https://fast.com/ "});
-    EXPECT_EQ(opened->node()->focusCount, 1);
-    EXPECT_EQ(opened->addressEdit()->focusCount, 1);
+    EXPECT_EQ(desktop.Record(opened->addressEdit()).setValues, std::vector<std::string>{"  https://fast.com/ "});
+    EXPECT_EQ(desktop.Record(opened->node()).focusCount, 1);
+    EXPECT_EQ(desktop.Record(opened->addressEdit()).focusCount, 1);
     EXPECT_EQ(sim.keyboard.events(), (std::vector<sim::KeyStroke>{{13, false}, {13, true}}));
     EXPECT_EQ(NodeOf(browserView), opened->browserView());
 
@@ -60,7 +60,7 @@ TEST_F(AddressBarTest, FindsTheBrowserViewAgainAndGivesUpAfterASecondOnAnEnglish
     const double spent = Now() - start;
     EXPECT_GT(spent, 1000);
     EXPECT_LT(spent, 1100) << "the tool-bar step's second, after the browser view is found";
-    EXPECT_TRUE(english->addressEdit()->setValues.empty());
+    EXPECT_TRUE(desktop.Record(english->addressEdit()).setValues.empty());
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ protected:
 TEST_F(CloseEdgeTest, AGivenWindowIsClosedOnlyWhenItAnswersWithinTenMilliseconds) {
     const std::vector<sim::EdgeWindowPtr> open = ThreeWindows();
     window = ElementOf(open[1]->node());
-    open[1]->node()->StopAnswering(kElementNotAvailable, 30);
+    desktop.StopAnswering(open[1]->node(), kElementNotAvailable, 30);
     const double start = Now();
     EXPECT_FALSE(CloseEdge(context, window));
     EXPECT_LT(Now() - start, 30);

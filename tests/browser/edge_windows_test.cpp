@@ -54,7 +54,7 @@ TEST_F(EdgeWindowsTest, ABrowserViewThatWentAwayIsFoundAgain) {
     EXPECT_EQ(NodeOf(browserView), opened->browserView());
 
     // A window that stops answering is given up on after a second, the view kept.
-    opened->node()->StopAnswering();
+    desktop.StopAnswering(opened->node());
     const double start = Now();
     EXPECT_FALSE(GetBrowserView(context, window, browserView));
     EXPECT_FALSE(GetPageDocument(context, window, document, "", browserView));

@@ -96,12 +96,12 @@ TEST_F(TabListTest, AMinimisedWindowIsRestoredAndANormalOneIsLeftAloneWithoutAPa
     desktop.ResetCallCounts();
     ASSERT_TRUE(GetTabList(context, window, tabs, browserView));
     EXPECT_EQ(desktop.calls(sim::Call::GetCurrentPattern), 0);
-    EXPECT_TRUE(node->visualStateCalls.empty());
+    EXPECT_TRUE(desktop.Record(node).visualStateCalls.empty());
 
     node->visualState = uia::visual_state::Minimized;
     ASSERT_TRUE(GetTabList(context, window, tabs, browserView));
     EXPECT_EQ(node->visualState, uia::visual_state::Normal);
-    EXPECT_EQ(node->visualStateCalls, std::vector<std::int32_t>{uia::visual_state::Normal});
+    EXPECT_EQ(desktop.Record(node).visualStateCalls, std::vector<std::int32_t>{uia::visual_state::Normal});
 
     // A window that does not present itself as one, or whose tab bar has other Names, has no tab list.
     node->localizedControlType = "Window";
@@ -120,7 +120,7 @@ TEST_F(TabListTest, WindowStatesAreSetOnlyWhereTheWindowAllowsThem) {
     node->canMaximize = false;
     EXPECT_TRUE(SetEdgeWindowState(context, window, uia::visual_state::Maximized));
     EXPECT_EQ(node->visualState, uia::visual_state::Normal);
-    EXPECT_TRUE(node->visualStateCalls.empty());
+    EXPECT_TRUE(desktop.Record(node).visualStateCalls.empty());
 
     EXPECT_TRUE(SetEdgeWindowState(context, window, uia::visual_state::Minimized));
     EXPECT_EQ(node->visualState, uia::visual_state::Minimized);

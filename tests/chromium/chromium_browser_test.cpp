@@ -15,9 +15,12 @@
 #include <string>
 #include <thread>
 
+#include "browser/edge_windows.h"
 #include "chromium/page_snapshot.h"
-#include "sim/sim_automation_factory.h"
-#include "sim/virtual_clock.h"
+#include "common/automation_startup.h"
+#include "common/context.h"
+#include "sim/sim_platform.h"
+#include "uia_tree/automation_factory.h"
 
 namespace tidemark::chromium {
 namespace {
@@ -33,9 +36,9 @@ constexpr const char* kPage =
     "<p id='gone'>short-lived</p><p class='stays' aria-label='long-lived'>long-lived</p>";
 
 // What the tree holds, for a failure's message.
-std::string Outline(const sim::NodePtr& node, int depth = 0) {
+std::string Outline(const uia_tree::NodePtr& node, int depth = 0) {
     std::string text = std::string(static_cast<std::size_t>(depth) * 2, ' ') + node->className + " '" + node->name + "'\n";
-    for (const sim::NodePtr& child : node->children()) text += Outline(child, depth + 1);
+    for (const uia_tree::NodePtr& child : node->children()) text += Outline(child, depth + 1);
     return text;
 }
 
@@ -46,16 +49,16 @@ protected:
         profile_ = std::string(TIDEMARK_TEST_OUTPUT_DIR) + "/browser-XXXXXX";
         ASSERT_NE(::mkdtemp(profile_.data()), nullptr);
         browser_ = std::make_unique<ChromiumBrowser>(
-            desktop_, ChromiumBrowserOptions{.profileFolder = profile_, .headless = true, .timeout = 10s});
-        automation_ = sim::SimAutomationFactory(desktop_).CreateAutomation();
-        root_ = automation_->ElementFromHandle(sim::Desktop::kDesktopHandle);
+            tree_, ChromiumBrowserOptions{.profileFolder = profile_, .headless = true, .timeout = 10s});
+        automation_ = tree_.CreateAutomation();
+        root_ = automation_->ElementFromHandle(uia_tree::Tree::kDesktopHandle);
     }
 
     void TearDown() override {
         root_.reset();
         automation_.reset();
         browser_.reset();
-        EXPECT_EQ(desktop_.live().total(), 0) << "references left alive";
+        EXPECT_EQ(tree_.live().total(), 0) << "references left alive";
         std::filesystem::remove_all(profile_);
     }
 
@@ -74,7 +77,7 @@ protected:
                 lastError_ = error.what();
             }
             if (std::chrono::steady_clock::now() > deadline) {
-                ADD_FAILURE() << "last error: " << lastError_ << "\n" << Outline(desktop_.root());
+                ADD_FAILURE() << "last error: " << lastError_ << "\n" << Outline(tree_.root());
                 return nullptr;
             }
             std::this_thread::sleep_for(10ms);
@@ -92,8 +95,7 @@ protected:
 
     std::string profile_;
     std::string lastError_;
-    sim::VirtualClock clock_;
-    sim::Desktop desktop_{clock_};
+    uia_tree::Tree tree_;
     std::unique_ptr<ChromiumBrowser> browser_;
     Ref<uia::Automation> automation_;
     Ref<Element> root_;
@@ -249,6 +251,34 @@ TEST_F(ChromiumBrowserTest, ABrowserThatWentAwayTakesItsWindowsAndTheNextStartBr
     browser_->Start("/usr/bin/chromium", std::string(" --newtab ") + kPage);
     ASSERT_TRUE(DocumentTitled("before"));
     EXPECT_NE(browser_->process()->pid(), killed);
+}
+
+// The program's wait clock is local wall time: set back an hour (a
+// daylight-saving fall-back, a time server's step) or forward, a page that
+// shows stays shown.
+TEST_F(ChromiumBrowserTest, AShownPageKeepsItsDocumentWhenTheClockJumpsEitherWay) {
+    sim::SimPlatform services;
+    uia_tree::TreeAutomationFactory automationFactory(tree_);
+    Platform chromium{services.clock, services.clock, services.pump, services.keyboard, services.settings,
+                      services.instanceLock, services.messageBoxes, *browser_, services.browserLocation,
+                      services.windowOrder, services.beeper, services.environment, services.locale,
+                      automationFactory, services.files, services.specialFolders};
+    Context context(chromium);
+    InitAutomation(context);
+
+    browser_->Start("/usr/bin/chromium", std::string(" --new-window ") + kPage);
+    ASSERT_TRUE(DocumentTitled("before"));
+    Ref<Element> window = Window();
+    Ref<Element> browserView;
+    Ref<Element> document;
+    for (const double jumpMs : {0.0, -3'600'000.0, 2 * 3'600'000.0}) {
+        services.clock.Advance(jumpMs);
+        browser_->NewPoll();
+        document.reset();
+        EXPECT_TRUE(GetPageDocument(context, window, document, "before", browserView)) << "after a jump of " << jumpMs;
+        ASSERT_TRUE(document);
+        EXPECT_EQ(document->CurrentName(), "before");
+    }
 }
 
 }  // namespace

@@ -85,7 +85,7 @@ protected:
         const pid_t keeper = Browser() ? Browser()->keeperPid() : -1;
         form_.reset();
         context_.reset();
-        EXPECT_EQ(services_->desktop.live().total(), 0) << "references left alive";
+        EXPECT_EQ(services_->tree.live().total(), 0) << "references left alive";
         services_.reset();
         for (const pid_t pid : {browser, keeper})
             if (pid > 0) {

@@ -44,7 +44,7 @@ TEST_F(RunTest, ACleanRunWritesTheHeaderAndOneRowAndTheNextRunReusesTheWindowAnd
     EXPECT_EQ(Csv(), kResultHeader + firstRow +
                          RowNow("", std::string(kFastFigures) + "," + kUsenFigures + "," + kSpeedFigures));
     EXPECT_EQ(sim.processStarter.started().size(), 1u);
-    EXPECT_EQ(opened->node()->visualStateCalls, std::vector<std::int32_t>{uia::visual_state::Normal});
+    EXPECT_EQ(desktop.Record(opened->node()).visualStateCalls, std::vector<std::int32_t>{uia::visual_state::Normal});
 
     settings.closeEdge = true;
     Run();
@@ -104,7 +104,7 @@ TEST_F(RunTest, ASlowServerChoiceTimesOutAndAUsenTestFailingTwiceOrAWindowThatSt
     Run();
     const sim::EdgeWindowPtr opened = edge.windows().front();
     opened->node()->visualState = uia::visual_state::Minimized;
-    opened->node()->WithholdPattern(uia::pattern::Window, sim::kForever);
+    desktop.WithholdPattern(opened->node(), uia::pattern::Window, sim::kForever);
     const std::string cleanRun = Csv();
     Run();
     // Not reached counts as not obtained, also for SPEED, which was not chosen; the

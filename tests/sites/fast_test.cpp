@@ -38,7 +38,7 @@ TEST_F(FastTest, ReadsTheFigureAndUnitOnceThePageSaysItSucceeded) {
     desktop.After(3000, [edgeWindow] { edgeWindow->visualState = uia::visual_state::Minimized; });
     ASSERT_TRUE(OpenAndTest());
     EXPECT_EQ(edgeWindow->visualState, uia::visual_state::Normal);
-    EXPECT_EQ(edgeWindow->visualStateCalls, std::vector<std::int32_t>{uia::visual_state::Normal});
+    EXPECT_EQ(desktop.Record(edgeWindow).visualStateCalls, std::vector<std::int32_t>{uia::visual_state::Normal});
     EXPECT_LT(Now() - measureStart, fast.settings.measureMs + 1000);
 }
 
@@ -86,7 +86,7 @@ TEST_F(FastTest, GivesUpOnAMeasurementThatNeverEndsOrAPageThatIsReplaced) {
     // So does a window that stops answering.
     fast.settings.replacedAfterMs = sim::kForever;
     const sim::NodePtr edgeWindow = edge.windows().front()->node();
-    desktop.After(5000, [edgeWindow] { edgeWindow->StopAnswering(); });
+    desktop.After(5000, [this, edgeWindow] { desktop.StopAnswering(edgeWindow); });
     EXPECT_FALSE(OpenAndTest());
     EXPECT_LT(Now() - measureStart, 7000);
 }

@@ -134,7 +134,7 @@ TEST_F(SpeedTest, AMinimisedWindowIsRestoredWithinTheSameNinetySeconds) {
     desktop.After(40'000, [edgeWindow] { edgeWindow->visualState = uia::visual_state::Minimized; });
     ASSERT_TRUE(Measure());
     EXPECT_EQ(edgeWindow->visualState, uia::visual_state::Normal);
-    EXPECT_EQ(edgeWindow->visualStateCalls, std::vector<std::int32_t>{uia::visual_state::Normal});
+    EXPECT_EQ(desktop.Record(edgeWindow).visualStateCalls, std::vector<std::int32_t>{uia::visual_state::Normal});
     EXPECT_EQ(out[0], "123.45");
 
     // The limit runs on through a restore: a measurement that never ends stops a little after 90 s.
@@ -144,7 +144,7 @@ TEST_F(SpeedTest, AMinimisedWindowIsRestoredWithinTheSameNinetySeconds) {
     EXPECT_FALSE(Measure());
     EXPECT_GT(SincePress(), 90'000);
     EXPECT_LT(SincePress(), 92'000);
-    EXPECT_EQ(edgeWindow->visualStateCalls.size(), 2U);
+    EXPECT_EQ(desktop.Record(edgeWindow).visualStateCalls.size(), 2U);
 }
 
 TEST_F(SpeedTest, AReplacedPageOrAClosedWindowEndsTheWaitEarly) {

@@ -127,7 +127,7 @@ TEST_F(UsenTest, AWindowMinimisedOnTheWayIsRestoredAndTheFiguresStillRead) {
     desktop.After(5000, [edgeWindow] { edgeWindow->visualState = uia::visual_state::Minimized; });
     ASSERT_TRUE(Measure());
     EXPECT_EQ(edgeWindow->visualState, uia::visual_state::Normal);
-    EXPECT_EQ(edgeWindow->visualStateCalls, std::vector<std::int32_t>{uia::visual_state::Normal});
+    EXPECT_EQ(desktop.Record(edgeWindow).visualStateCalls, std::vector<std::int32_t>{uia::visual_state::Normal});
     EXPECT_EQ(out, (Texts{"94.52", "Mbps", "38.20", "Mbps", "12.3", "ms", "2.1", "ms"}));
     EXPECT_LT(SincePress(), usen.settings.measureMs + 500);
 }
@@ -142,7 +142,7 @@ TEST_F(UsenTest, APageReplacedOrAWindowGoneMidMeasurementFailsLongBeforeTheLimit
 
     usen.settings.replacedAfterMs = sim::kForever;
     const sim::NodePtr edgeWindow = EdgeWindow();
-    desktop.After(5000, [edgeWindow] { edgeWindow->StopAnswering(); });
+    desktop.After(5000, [this, edgeWindow] { desktop.StopAnswering(edgeWindow); });
     EXPECT_FALSE(OpenAndMeasure());
     EXPECT_LT(SincePress(), 7000);
     EXPECT_EQ(out, untouched);

@@ -21,7 +21,7 @@ TEST_F(Actions, InvokeFindsItsTargetAndCountsAFailingPressAsMade) {
     Ref<Element> button = ElementOf(w.help);  // replaced by the one found
     EXPECT_TRUE(InvokeElement(context, button, "Cancel", control::Button, "", "", "Btn", scope::Children, pane));
     EXPECT_EQ(NodeOf(button), w.cancel);
-    EXPECT_EQ(w.cancel->invokeCount, 1);
+    EXPECT_EQ(desktop.Record(w.cancel).invokeCount, 1);
 
     desktop.Fail(sim::Call::Invoke, kEFail, 1);
     EXPECT_TRUE(InvokeElement(context, button, "", 0, "", "", "", scope::Self, none));
@@ -44,7 +44,7 @@ TEST_F(Actions, ValuesAreSetAndReadOnlyThroughTheValuePattern) {
     Ref<Element> element;
     EXPECT_TRUE(SetElementValue(context, element, " https://fast.com ", "", 0, "", "", "OmniboxViewViews",
                                 scope::Children, pane));
-    EXPECT_EQ(edit->setValues, std::vector<std::string>{" https://fast.com "});
+    EXPECT_EQ(desktop.Record(edit).setValues, std::vector<std::string>{" https://fast.com "});
     std::string value = "before";
     EXPECT_TRUE(GetValueOf(context, element, value));
     EXPECT_EQ(value, " https://fast.com ");
@@ -68,7 +68,7 @@ TEST_F(Actions, ClosingAWindowTakesItOffTheDesktop) {
     EXPECT_FALSE(CloseWindowOf(context, window));
     EXPECT_TRUE(CloseWindowOf(context, window));
     EXPECT_TRUE(w.window->removed());
-    EXPECT_EQ(w.window->closeCount, 1);
+    EXPECT_EQ(desktop.Record(w.window).closeCount, 1);
     EXPECT_FALSE(CloseWindowOf(context, window));  // gone: nothing answers
 }
 
@@ -127,7 +127,7 @@ TEST_F(Actions, EveryActionOnAnElementThatNoLongerAnswersFailsWithinASecond) {
     w.ok->SetPattern(pattern::SelectionItem, true);
     w.ok->SetPattern(pattern::Window, true);
     Ref<Element> ok = ElementOf(w.ok);
-    w.ok->StopAnswering();
+    desktop.StopAnswering(w.ok);
     std::string value;
     std::int32_t extra = 0;
     const std::vector<std::function<bool()>> actions = {
@@ -144,8 +144,8 @@ TEST_F(Actions, EveryActionOnAnElementThatNoLongerAnswersFailsWithinASecond) {
         EXPECT_FALSE(action());
         EXPECT_NEAR(Now() - start, 1000, 11);
     }
-    EXPECT_EQ(w.ok->invokeCount + w.ok->selectCount + w.ok->closeCount, 0);
-    EXPECT_TRUE(w.ok->setValues.empty());
+    EXPECT_EQ(desktop.Record(w.ok).invokeCount + desktop.Record(w.ok).selectCount + desktop.Record(w.ok).closeCount, 0);
+    EXPECT_TRUE(desktop.Record(w.ok).setValues.empty());
 }
 
 TEST_F(Actions, PressEnterSendsKeyDownThenKeyUpTenMillisecondsLater) {

@@ -18,17 +18,17 @@ TEST_F(Liveness, TellsAnsweringSlowAndDeadElementsApart) {
     Ref<Element> ok = ElementOf(w.ok);
     EXPECT_TRUE(IsElementAlive(context, ok, 0));
 
-    w.ok->StopAnswering(kElementNotAvailable, 200);
+    desktop.StopAnswering(w.ok, kElementNotAvailable, 200);
     EXPECT_TRUE(IsElementAlive(context, ok, 1000));
     EXPECT_NEAR(Now(), 200, 11);
 
     double start = Now();
-    w.ok->StopAnswering(kEFail);
+    desktop.StopAnswering(w.ok, kEFail);
     EXPECT_FALSE(IsElementAlive(context, ok, 1000));
     EXPECT_NEAR(Now() - start, 1000, 11);
 
     // A message handler that drops the caller's reference mid-wait: the check goes on with the element it was given.
-    w.ok->StopAnswering(kElementNotAvailable, 100);
+    desktop.StopAnswering(w.ok, kElementNotAvailable, 100);
     const auto hook = sim.pump.OnEachPass([&] { ok.reset(); });
     EXPECT_TRUE(IsElementAlive(context, ok, 1000));
     EXPECT_FALSE(ok);
@@ -54,7 +54,7 @@ TEST_F(Liveness, JudgesAnArrayByItsFirstElement) {
 
     Ref<ElementArray> found = pane->FindAll(scope::Children, buttons);
     EXPECT_TRUE(IsElementAlive(context, found, 1000));
-    w.cancel->StopAnswering();  // only the first counts
+    desktop.StopAnswering(w.cancel);  // only the first counts
     EXPECT_TRUE(IsElementAlive(context, found, 1000));
     w.ok->Remove();
     EXPECT_FALSE(IsElementAlive(context, found, 100));

@@ -37,12 +37,12 @@ TEST_F(Patterns, WaitsForTheEnabledStateAndForALatePattern) {
     w.ok->enabled = true;
 
     start = Now();
-    w.ok->WithholdPattern(pattern::Invoke, 200);
+    desktop.WithholdPattern(w.ok, pattern::Invoke, 200);
     EXPECT_TRUE(Fetch(w.ok));
     EXPECT_NEAR(Now() - start, 200, 11);
 
     start = Now();
-    w.ok->WithholdPattern(pattern::Invoke, sim::kForever);
+    desktop.WithholdPattern(w.ok, pattern::Invoke, sim::kForever);
     EXPECT_FALSE(Fetch(w.ok));
     EXPECT_NEAR(Now() - start, 1000, 11);
 }
@@ -54,7 +54,7 @@ TEST_F(Patterns, RefusesAnElementWithoutThePatternAndLetsPropertyErrorsThrough) 
     EXPECT_EQ(desktop.calls(sim::Call::GetCurrentPattern), 0);
     EXPECT_EQ(Now(), 0);
 
-    w.pane->StopAnswering();
+    desktop.StopAnswering(w.pane);
     EXPECT_FALSE(Fetch(w.pane));
     EXPECT_NEAR(Now(), 1000, 11);
 

@@ -22,7 +22,7 @@ TEST_F(Search, WaitsForAnElementThatAppearsAndGivesUpOnOneThatNever) {
     Window w = AddWindow();
     Ref<Element> window = ElementOf(w.window);
     const sim::NodePtr late = w.pane->Add({.name = "Start", .controlType = control::Button});
-    late->AppearAfter(300);
+    desktop.AppearAfter(late, 300);
 
     Ref<Element> found;
     EXPECT_TRUE(FindByName(found, "Start", window, 1000));
@@ -37,7 +37,7 @@ TEST_F(Search, WaitsForAnElementThatAppearsAndGivesUpOnOneThatNever) {
     EXPECT_FALSE(found);
     EXPECT_GE(Now() - start, 1000);
     EXPECT_LE(Now() - start, 1020);
-    EXPECT_NEAR(desktop.calls(sim::Call::FindFirst), 100, 1);
+    EXPECT_NEAR(static_cast<double>(desktop.calls(sim::Call::FindFirst)), 100, 1);
     // Every pass sleeps 10 ms, lets the window handle its messages, then searches.
     EXPECT_EQ(sim.pump.passCount() - passesBefore, desktop.calls(sim::Call::FindFirst));
 }
@@ -68,11 +68,11 @@ TEST_F(Search, ChecksThatTheParentAnswersAndToleratesEmptyOrSharedReferences) {
     Ref<Element> pane = ElementOf(w.pane);
     Ref<Element> found;
 
-    w.pane->StopAnswering();
+    desktop.StopAnswering(w.pane);
     EXPECT_FALSE(FindByName(found, "OK", pane, 1000, true));
     EXPECT_EQ(desktop.calls(sim::Call::FindFirst), 0);
     EXPECT_NEAR(Now(), 1000, 11);
-    w.pane->AnswerAgain();
+    desktop.AnswerAgain(w.pane);
 
     Ref<Element> none;
     EXPECT_FALSE(FindByName(found, "OK", none, 1000));
@@ -134,11 +134,11 @@ TEST_F(Search, FindsAllMatchesOrAnEmptyArrayAndSkipsADeadParent) {
 
     // A parent that does not answer: false, and no search made.
     desktop.ResetCallCounts();
-    w.window->StopAnswering();
+    desktop.StopAnswering(w.window);
     EXPECT_FALSE(WaitFindElements(context, buttons, "OK", 0, "", "", "", scope::Subtree, window, 1000));
     EXPECT_FALSE(buttons);
     EXPECT_EQ(desktop.calls(sim::Call::FindAll), 0);
-    w.window->AnswerAgain();
+    desktop.AnswerAgain(w.window);
 
     // E_FAIL polls on; another code ends the search.
     desktop.Fail(sim::Call::FindAll, kEFail, 3);

@@ -32,7 +32,7 @@ TEST_F(Walk, StepsEachWayInTheControlView) {
 
     // A child that shows up late is waited for, up to a second.
     const sim::NodePtr late = w.help->Add({.name = "icon"});
-    late->AppearAfter(200);
+    desktop.AppearAfter(late, 200);
     const double start = Now();
     EXPECT_EQ(Step(w.help, direction::FirstChild), late);
     EXPECT_NEAR(Now() - start, 200, 11);
@@ -53,13 +53,13 @@ TEST_F(Walk, FailsAtOnceWhenCountedSiblingsRunOutAndOtherwiseAfterASecond) {
         EXPECT_NEAR(Now() - start, 1000, 11);
     }
 
-    w.ok->StopAnswering();
+    desktop.StopAnswering(w.ok);
     start = Now();
     desktop.ResetCallCounts();
     EXPECT_EQ(Step(w.ok, direction::Parent), nullptr);
     EXPECT_EQ(desktop.calls(sim::Call::GetParentElement), 0);
     EXPECT_NEAR(Now() - start, 1000, 11);
-    w.ok->AnswerAgain();
+    desktop.AnswerAgain(w.ok);
 
     // A walker step that fails after the liveness check: the error reaches the caller.
     desktop.Fail(sim::Call::GetNextSiblingElement, kElementNotAvailable, 1);

@@ -1,9 +1,9 @@
 #pragma once
 
-// Every object the simulated UI Automation hands out counts itself here
+// Every object the tree hands out counts itself here
 // while it lives, so a reference the program forgets to drop shows.
 
-namespace tidemark::sim {
+namespace tidemark::uia_tree {
 
 struct LiveCounts {
     int automations = 0;
@@ -28,4 +28,4 @@ private:
     int& count_;
 };
 
-}  // namespace tidemark::sim
+}  // namespace tidemark::uia_tree

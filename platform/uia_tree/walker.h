@@ -1,14 +1,14 @@
 #pragma once
 
-#include "sim/desktop.h"
-#include "sim/sim_hresults.h"
+#include "uia_tree/tree.h"
+#include "uia_tree/hresults.h"
 
-namespace tidemark::sim {
+namespace tidemark::uia_tree {
 
-// The control-view walker: every node of the simulated desktop is a control.
+// The control-view walker: every node of the tree is a control.
 class WalkerProxy : public uia::TreeWalker {
 public:
-    explicit WalkerProxy(Desktop& desktop);
+    explicit WalkerProxy(Tree& tree);
 
     uia::Ref<uia::Element> GetParentElement(const uia::Ref<uia::Element>& element) override;
     uia::Ref<uia::Element> GetPreviousSiblingElement(const uia::Ref<uia::Element>& element) override;
@@ -22,8 +22,8 @@ private:
     // The present sibling `offset` places away (-1 previous, +1 next).
     uia::Ref<uia::Element> Sibling(Call call, const uia::Ref<uia::Element>& element, int offset);
 
-    Desktop& desktop_;
+    Tree& tree_;
     LiveToken token_;
 };
 
-}  // namespace tidemark::sim
+}  // namespace tidemark::uia_tree

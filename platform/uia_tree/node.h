@@ -1,28 +1,24 @@
 #pragma once
 
-// One element of the simulated desktop: what UI Automation reports of it,
-// which patterns it carries, what the program did to it, and when it is
-// there and answering. Tests build and change nodes directly.
+// One element of an in-memory UI Automation tree: what UI Automation
+// reports of it, which patterns it carries, the application behind its
+// actions, and whether it is shown. Whoever owns the tree builds and
+// changes nodes directly.
 
 #include <cstdint>
 #include <functional>
-#include <limits>
-#include <map>
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "common/platform_error.h"
 #include "uia/automation.h"
 
-namespace tidemark::sim {
+namespace tidemark::uia_tree {
 
-class Desktop;
+class Tree;
 class Node;
 using NodePtr = std::shared_ptr<Node>;
-
-constexpr double kForever = std::numeric_limits<double>::infinity();
 
 struct NodeSpec {
     std::string name{};
@@ -42,7 +38,7 @@ struct NodeSpec {
 
 class Node : public std::enable_shared_from_this<Node> {
 public:
-    Node(Desktop& desktop, NodeSpec spec, int serial);
+    Node(Tree& tree, NodeSpec spec, int serial);
 
     std::string name;
     uia::ControlType controlType;
@@ -62,10 +58,6 @@ public:
 
     bool Supports(uia::PatternId pattern) const { return patterns_.count(pattern) != 0; }
     void SetPattern(uia::PatternId pattern, bool supported);
-    // The availability property still says yes, but GetCurrentPattern gives
-    // none for `forMs` of clock time: a pattern that comes late.
-    void WithholdPattern(uia::PatternId pattern, double forMs);
-    bool PatternWithheld(uia::PatternId pattern) const;
 
     // GetCurrentPropertyValue's answer, with UI Automation's defaults for a
     // property the element does not support.
@@ -79,18 +71,10 @@ public:
     std::function<void(Node&, std::int32_t)> onVisualState;
     std::function<void(Node&)> onFocus;
 
-    // What the program did to it.
-    int invokeCount = 0;
-    int selectCount = 0;
-    int closeCount = 0;
-    int focusCount = 0;
-    std::vector<std::string> setValues;
-    std::vector<std::int32_t> visualStateCalls;
-
     // Appended as the last child.
     NodePtr Add(NodeSpec spec);
     NodePtr Insert(std::size_t position, NodeSpec spec);
-    // Takes the node and its subtree off the desktop; references to them then
+    // Takes the node and its subtree off the tree; references to them then
     // fail as those of a closed window do.
     void Remove();
     // Takes the node and its subtree, as they are, to the end of `newParent`'s children.
@@ -99,7 +83,7 @@ public:
     // wherever it was. Former children not among them are only let go: the
     // caller removes those that have left the tree with Discard.
     void SetChildren(std::vector<NodePtr> children);
-    // Takes a node that is no longer anyone's child, and what it still holds, off the desktop.
+    // Takes a node that is no longer anyone's child, and what it still holds, off the tree.
     void Discard();
     NodePtr parent() const { return parent_.lock(); }
     const std::vector<NodePtr>& children() const { return children_; }
@@ -107,32 +91,26 @@ public:
     std::vector<NodePtr> PresentChildren() const;
     bool removed() const { return removed_; }
 
-    // Neither findable nor walkable for `ms` of clock time from now.
-    void AppearAfter(double ms);
-    // Every call on the element fails with `code` for `forMs` of clock time.
-    void StopAnswering(HResult code = kElementNotAvailable, double forMs = kForever);
-    void AnswerAgain();
-    // On the desktop now: not removed, appeared, and so are its ancestors.
+    // A hidden node is neither findable nor walkable, nor is anything under
+    // it, and calls on it fail as on a node that has gone; shown again, it
+    // is the same element.
+    void SetShown(bool shown) { shown_ = shown; }
+    // In the tree now: not removed, shown, and so are its ancestors.
     bool Present() const;
-    // Not removed and appeared by then, whatever its ancestors.
-    bool ShownAt(double nowMs) const { return !removed_ && nowMs >= appearsAtMs_; }
-    // The code a call on the element fails with now, or kSOk when it answers.
-    HResult Failure() const;
+    // Not removed and shown, whatever its ancestors.
+    bool Shown() const { return !removed_ && shown_; }
 
-    Desktop& desktop() const { return desktop_; }
+    Tree& tree() const { return tree_; }
 
 private:
     void MarkRemoved();
 
-    Desktop& desktop_;
+    Tree& tree_;
     std::weak_ptr<Node> parent_;
     std::vector<NodePtr> children_;
     bool removed_ = false;
-    double appearsAtMs_ = -kForever;
-    HResult silentCode_ = kSOk;
-    double silentUntilMs_ = -kForever;
+    bool shown_ = true;
     std::set<uia::PatternId> patterns_;
-    std::map<uia::PatternId, double> withheldUntilMs_;
 };
 
-}  // namespace tidemark::sim
+}  // namespace tidemark::uia_tree

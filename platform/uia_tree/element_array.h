@@ -1,21 +1,21 @@
 #pragma once
 
-#include "sim/desktop.h"
+#include "uia_tree/tree.h"
 
-namespace tidemark::sim {
+namespace tidemark::uia_tree {
 
 // What FindAll found, as it was then; each GetElement hands out a new reference.
 class ElementArrayProxy : public uia::ElementArray {
 public:
-    ElementArrayProxy(Desktop& desktop, std::vector<NodePtr> nodes);
+    ElementArrayProxy(Tree& tree, std::vector<NodePtr> nodes);
 
     std::int32_t Length() override;
     uia::Ref<uia::Element> GetElement(std::int32_t index) override;
 
 private:
-    Desktop& desktop_;
+    Tree& tree_;
     std::vector<NodePtr> nodes_;
     LiveToken token_;
 };
 
-}  // namespace tidemark::sim
+}  // namespace tidemark::uia_tree

@@ -1,6 +1,6 @@
-#include "sim/calls.h"
+#include "uia_tree/calls.h"
 
-namespace tidemark::sim {
+namespace tidemark::uia_tree {
 
 const char* CallName(Call call) {
     static constexpr std::array<const char*, kCallCount> kNames = {
@@ -39,4 +39,4 @@ const char* CallName(Call call) {
     return kNames[static_cast<std::size_t>(call)];
 }
 
-}  // namespace tidemark::sim
+}  // namespace tidemark::uia_tree

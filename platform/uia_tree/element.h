@@ -1,14 +1,14 @@
 #pragma once
 
-#include "sim/desktop.h"
-#include "sim/sim_hresults.h"
+#include "uia_tree/tree.h"
+#include "uia_tree/hresults.h"
 
-namespace tidemark::sim {
+namespace tidemark::uia_tree {
 
 // One handed-out reference to a node.
 class ElementProxy : public uia::Element {
 public:
-    ElementProxy(Desktop& desktop, NodePtr node);
+    ElementProxy(Tree& tree, NodePtr node);
 
     const NodePtr& node() const { return node_; }
 
@@ -27,12 +27,12 @@ private:
     // The matching present nodes in scope, in document order; at most one when `firstOnly`.
     std::vector<NodePtr> Search(uia::TreeScope scope, const uia::Ref<uia::Condition>& condition, bool firstOnly);
 
-    Desktop& desktop_;
+    Tree& tree_;
     NodePtr node_;
     LiveToken token_;
 };
 
 // A new reference to the node, or an empty one for no node.
-uia::Ref<uia::Element> MakeElement(Desktop& desktop, const NodePtr& node);
+uia::Ref<uia::Element> MakeElement(Tree& tree, const NodePtr& node);
 
-}  // namespace tidemark::sim
+}  // namespace tidemark::uia_tree

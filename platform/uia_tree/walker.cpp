@@ -1,18 +1,18 @@
-#include "sim/sim_walker.h"
+#include "uia_tree/walker.h"
 
 #include <algorithm>
 
-#include "sim/sim_element.h"
+#include "uia_tree/element.h"
 
-namespace tidemark::sim {
+namespace tidemark::uia_tree {
 
-WalkerProxy::WalkerProxy(Desktop& desktop) : desktop_(desktop), token_(desktop.counts().walkers) {}
+WalkerProxy::WalkerProxy(Tree& tree) : tree_(tree), token_(tree.counts().walkers) {}
 
 NodePtr WalkerProxy::Enter(Call call, const uia::Ref<uia::Element>& element) {
-    if (!element) throw PlatformError(kEPointer, "sim: walker given no element");
-    NodePtr node = Desktop::NodeOf(element);
-    if (!node) throw PlatformError(kEInvalidArg, "sim: walker given an element from elsewhere");
-    return desktop_.Enter(call, node.get()) ? node : nullptr;
+    if (!element) throw PlatformError(kEPointer, "uia tree: walker given no element");
+    NodePtr node = Tree::NodeOf(element);
+    if (!node) throw PlatformError(kEInvalidArg, "uia tree: walker given an element from elsewhere");
+    return tree_.Enter(call, node.get()) ? node : nullptr;
 }
 
 uia::Ref<uia::Element> WalkerProxy::Sibling(Call call, const uia::Ref<uia::Element>& element, int offset) {
@@ -23,12 +23,12 @@ uia::Ref<uia::Element> WalkerProxy::Sibling(Call call, const uia::Ref<uia::Eleme
     const auto at = std::find(siblings.begin(), siblings.end(), node);
     const auto index = (at - siblings.begin()) + offset;
     if (index < 0 || index >= static_cast<std::ptrdiff_t>(siblings.size())) return nullptr;
-    return MakeElement(desktop_, siblings[static_cast<std::size_t>(index)]);
+    return MakeElement(tree_, siblings[static_cast<std::size_t>(index)]);
 }
 
 uia::Ref<uia::Element> WalkerProxy::GetParentElement(const uia::Ref<uia::Element>& element) {
     const NodePtr node = Enter(Call::GetParentElement, element);
-    return node ? MakeElement(desktop_, node->parent()) : nullptr;
+    return node ? MakeElement(tree_, node->parent()) : nullptr;
 }
 
 uia::Ref<uia::Element> WalkerProxy::GetPreviousSiblingElement(const uia::Ref<uia::Element>& element) {
@@ -42,13 +42,13 @@ uia::Ref<uia::Element> WalkerProxy::GetNextSiblingElement(const uia::Ref<uia::El
 uia::Ref<uia::Element> WalkerProxy::GetFirstChildElement(const uia::Ref<uia::Element>& element) {
     const NodePtr node = Enter(Call::GetFirstChildElement, element);
     const auto children = node ? node->PresentChildren() : std::vector<NodePtr>{};
-    return children.empty() ? nullptr : MakeElement(desktop_, children.front());
+    return children.empty() ? nullptr : MakeElement(tree_, children.front());
 }
 
 uia::Ref<uia::Element> WalkerProxy::GetLastChildElement(const uia::Ref<uia::Element>& element) {
     const NodePtr node = Enter(Call::GetLastChildElement, element);
     const auto children = node ? node->PresentChildren() : std::vector<NodePtr>{};
-    return children.empty() ? nullptr : MakeElement(desktop_, children.back());
+    return children.empty() ? nullptr : MakeElement(tree_, children.back());
 }
 
-}  // namespace tidemark::sim
+}  // namespace tidemark::uia_tree

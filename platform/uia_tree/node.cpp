@@ -1,13 +1,13 @@
-#include "sim/node.h"
+#include "uia_tree/node.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "sim/desktop.h"
+#include "uia_tree/tree.h"
 
-namespace tidemark::sim {
+namespace tidemark::uia_tree {
 
-Node::Node(Desktop& desktop, NodeSpec spec, int serial)
+Node::Node(Tree& tree, NodeSpec spec, int serial)
     : name(std::move(spec.name)),
       controlType(spec.controlType),
       localizedControlType(std::move(spec.localizedControlType)),
@@ -17,7 +17,7 @@ Node::Node(Desktop& desktop, NodeSpec spec, int serial)
       enabled(spec.enabled),
       runtimeId(std::move(spec.runtimeId)),
       handle(spec.handle),
-      desktop_(desktop) {
+      tree_(tree) {
     if (runtimeId.empty()) runtimeId = {42, 0x10000 + serial, 4, serial, 0, 1000 + serial};
     if (spec.invoke) patterns_.insert(uia::pattern::Invoke);
     if (spec.value) patterns_.insert(uia::pattern::Value);
@@ -30,15 +30,6 @@ void Node::SetPattern(uia::PatternId pattern, bool supported) {
         patterns_.insert(pattern);
     else
         patterns_.erase(pattern);
-}
-
-void Node::WithholdPattern(uia::PatternId pattern, double forMs) {
-    withheldUntilMs_[pattern] = desktop_.NowMs() + forMs;
-}
-
-bool Node::PatternWithheld(uia::PatternId pattern) const {
-    const auto found = withheldUntilMs_.find(pattern);
-    return found != withheldUntilMs_.end() && desktop_.NowMs() < found->second;
 }
 
 uia::PropertyValue Node::Property(uia::PropertyId id) const {
@@ -66,7 +57,7 @@ uia::PropertyValue Node::Property(uia::PropertyId id) const {
 NodePtr Node::Add(NodeSpec spec) { return Insert(children_.size(), std::move(spec)); }
 
 NodePtr Node::Insert(std::size_t position, NodeSpec spec) {
-    auto child = std::make_shared<Node>(desktop_, std::move(spec), desktop_.NextSerial());
+    auto child = std::make_shared<Node>(tree_, std::move(spec), tree_.NextSerial());
     child->parent_ = weak_from_this();
     child->removed_ = removed_;
     children_.insert(children_.begin() + static_cast<std::ptrdiff_t>(std::min(position, children_.size())), child);
@@ -75,7 +66,7 @@ NodePtr Node::Insert(std::size_t position, NodeSpec spec) {
 
 void Node::Remove() {
     const NodePtr owner = parent();
-    if (!owner) throw std::logic_error("the desktop itself cannot be removed");
+    if (!owner) throw std::logic_error("the tree itself cannot be removed");
     const NodePtr self = shared_from_this();  // keeps this alive while it leaves its parent
     auto& siblings = owner->children_;
     siblings.erase(std::remove(siblings.begin(), siblings.end(), self), siblings.end());
@@ -124,35 +115,18 @@ void Node::MarkRemoved() {
 std::vector<NodePtr> Node::PresentChildren() const {
     std::vector<NodePtr> present;
     if (!Present()) return present;
-    const double now = desktop_.NowMs();
     for (const NodePtr& child : children_)
-        if (child->ShownAt(now)) present.push_back(child);
+        if (child->Shown()) present.push_back(child);
     return present;
 }
 
-void Node::AppearAfter(double ms) { appearsAtMs_ = desktop_.NowMs() + ms; }
-
-void Node::StopAnswering(HResult code, double forMs) {
-    silentCode_ = code;
-    silentUntilMs_ = desktop_.NowMs() + forMs;
-}
-
-void Node::AnswerAgain() { silentCode_ = kSOk; }
-
 bool Node::Present() const {
-    const double now = desktop_.NowMs();
     for (const Node* node = this; node != nullptr;) {
-        if (!node->ShownAt(now)) return false;
+        if (!node->Shown()) return false;
         const NodePtr owner = node->parent();
         node = owner.get();  // the owner stays alive: it is in the tree, or this would be removed
     }
     return true;
 }
 
-HResult Node::Failure() const {
-    if (!Present()) return kElementNotAvailable;
-    if (silentCode_ != kSOk && desktop_.NowMs() < silentUntilMs_) return silentCode_;
-    return kSOk;
-}
-
-}  // namespace tidemark::sim
+}  // namespace tidemark::uia_tree

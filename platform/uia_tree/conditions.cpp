@@ -1,6 +1,6 @@
-#include "sim/sim_conditions.h"
+#include "uia_tree/conditions.h"
 
-namespace tidemark::sim {
+namespace tidemark::uia_tree {
 
 namespace {
 constexpr std::int32_t kIgnoreCase = 1;
@@ -12,7 +12,7 @@ std::string Lowered(std::string text) {
     return text;
 }
 
-// The kind of value each property holds; monostate for one the desktop does not know.
+// The kind of value each property holds; monostate for one the tree does not know.
 uia::PropertyValue KindOf(uia::PropertyId id) {
     switch (id) {
         case uia::property::ControlType:
@@ -33,13 +33,13 @@ uia::PropertyValue KindOf(uia::PropertyId id) {
 }
 }  // namespace
 
-PropertyCondition::PropertyCondition(Desktop& desktop, uia::PropertyId id, uia::PropertyValue value,
+PropertyCondition::PropertyCondition(Tree& tree, uia::PropertyId id, uia::PropertyValue value,
                                      std::int32_t flags)
-    : SimCondition(desktop), id_(id), value_(std::move(value)), flags_(flags) {
+    : TreeCondition(tree), id_(id), value_(std::move(value)), flags_(flags) {
     const uia::PropertyValue kind = KindOf(id);
     if (std::holds_alternative<std::monostate>(kind) || kind.index() != value_.index())
-        throw PlatformError(kEInvalidArg, "sim: property condition of the wrong kind");
-    if ((flags & ~(kIgnoreCase | kMatchSubstring)) != 0) throw PlatformError(kEInvalidArg, "sim: unknown condition flags");
+        throw PlatformError(kEInvalidArg, "uia tree: property condition of the wrong kind");
+    if ((flags & ~(kIgnoreCase | kMatchSubstring)) != 0) throw PlatformError(kEInvalidArg, "uia tree: unknown condition flags");
 }
 
 bool PropertyCondition::Matches(const Node& node) const {
@@ -53,7 +53,7 @@ bool PropertyCondition::Matches(const Node& node) const {
     return have == want;
 }
 
-AndCondition::AndCondition(Desktop& desktop, uia::Ref<SimCondition> first, uia::Ref<SimCondition> second)
-    : SimCondition(desktop), first_(std::move(first)), second_(std::move(second)) {}
+AndCondition::AndCondition(Tree& tree, uia::Ref<TreeCondition> first, uia::Ref<TreeCondition> second)
+    : TreeCondition(tree), first_(std::move(first)), second_(std::move(second)) {}
 
-}  // namespace tidemark::sim
+}  // namespace tidemark::uia_tree

@@ -1,12 +1,12 @@
 #pragma once
 
-// The UI Automation calls the simulated desktop answers, by name, so that
-// tests can count them and make any one of them fail.
+// The UI Automation calls an in-memory tree answers, by name, so that
+// observers can tell them apart.
 
 #include <array>
 #include <cstddef>
 
-namespace tidemark::sim {
+namespace tidemark::uia_tree {
 
 enum class Call {
     ElementFromHandle,
@@ -46,4 +46,4 @@ constexpr std::size_t kCallCount = static_cast<std::size_t>(Call::Select) + 1;
 
 const char* CallName(Call call);
 
-}  // namespace tidemark::sim
+}  // namespace tidemark::uia_tree

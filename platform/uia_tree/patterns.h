@@ -2,39 +2,41 @@
 
 // The four patterns, each a new object per GetCurrentPattern, acting on the node.
 
-#include "sim/desktop.h"
+#include "uia_tree/tree.h"
 
-namespace tidemark::sim {
+namespace tidemark::uia_tree {
 
 class PatternBase {
 public:
-    PatternBase(Desktop& desktop, NodePtr node);
+    PatternBase(Tree& tree, NodePtr node);
 
 protected:
     // Enters the call on the node; returns it for the action.
-    Node& Enter(Call call);
+    Node& Enter(CallEvent event);
     // Actions refuse a disabled element, as UI Automation does.
-    Node& EnterEnabled(Call call);
+    Node& EnterEnabled(CallEvent event);
+    // Tells the observers the action took effect.
+    void Acted(Call call, Node& node, std::int32_t number = 0, std::string_view text = {});
 
 private:
-    Desktop& desktop_;
+    Tree& tree_;
     NodePtr node_;
     LiveToken token_;
 };
 
-class SimInvokePattern : public uia::InvokePattern, PatternBase {
+class InvokePatternProxy : public uia::InvokePattern, PatternBase {
 public:
     using PatternBase::PatternBase;
     void Invoke() override;
 };
 
-class SimValuePattern : public uia::ValuePattern, PatternBase {
+class ValuePatternProxy : public uia::ValuePattern, PatternBase {
 public:
     using PatternBase::PatternBase;
     void SetValue(const std::string& value) override;
 };
 
-class SimWindowPattern : public uia::WindowPattern, PatternBase {
+class WindowPatternProxy : public uia::WindowPattern, PatternBase {
 public:
     using PatternBase::PatternBase;
     void Close() override;
@@ -43,14 +45,14 @@ public:
     bool CurrentCanMinimize() override;
 };
 
-class SimSelectionItemPattern : public uia::SelectionItemPattern, PatternBase {
+class SelectionItemPatternProxy : public uia::SelectionItemPattern, PatternBase {
 public:
     using PatternBase::PatternBase;
     bool CurrentIsSelected() override;
     void Select() override;
 };
 
-// A new pattern object of kind `id` on the node; empty for a kind the desktop has not.
-uia::Ref<uia::Pattern> MakePattern(Desktop& desktop, const NodePtr& node, uia::PatternId id);
+// A new pattern object of kind `id` on the node; empty for a kind the tree has not.
+uia::Ref<uia::Pattern> MakePattern(Tree& tree, const NodePtr& node, uia::PatternId id);
 
-}  // namespace tidemark::sim
+}  // namespace tidemark::uia_tree

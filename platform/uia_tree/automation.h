@@ -1,13 +1,13 @@
 #pragma once
 
-#include "sim/desktop.h"
+#include "uia_tree/tree.h"
 
-namespace tidemark::sim {
+namespace tidemark::uia_tree {
 
-// The automation object of the simulated desktop.
+// The automation object of an in-memory tree.
 class AutomationProxy : public uia::Automation {
 public:
-    explicit AutomationProxy(Desktop& desktop);
+    explicit AutomationProxy(Tree& tree);
 
     uia::Ref<uia::Element> ElementFromHandle(uia::WindowHandle window) override;
     uia::Ref<uia::TreeWalker> ControlViewWalker() override;
@@ -19,8 +19,8 @@ public:
     uia::Ref<uia::Condition> CreateTrueCondition() override;
 
 private:
-    Desktop& desktop_;
+    Tree& tree_;
     LiveToken token_;
 };
 
-}  // namespace tidemark::sim
+}  // namespace tidemark::uia_tree
