@@ -84,8 +84,12 @@ long long MonotonicMilliseconds() {
 // that may have other threads: async-signal-safe calls only, no allocation.
 
 [[noreturn]] void RunBrowser(char* const* argv, int requestRead, int replyWrite, int stdinFd, int logFd,
-                             int reportWrite) {
+                             int reportWrite, pid_t keeper) {
     ::setpgid(0, 0);
+    // Should the keeper be killed, the kernel ends the browser, which nothing
+    // else can name safely once the keeper may have reaped it.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != keeper) ::_exit(127);
     sigset_t none;
     sigemptyset(&none);
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
@@ -135,22 +139,25 @@ void WaitForBrowser(int childEvents, pid_t browser, bool& browserRunning, long l
     }
 }
 
+// The keeper has one thread (fork leaves only the caller), and a subreaper's
+// adopted orphans go to one of its threads, so this one list holds every child.
+// Only the keeper reaps them, never while reading, so each whole pid read
+// still names its child when it is killed.
 void KillAdoptedChildren() {
-    const int fd = ::open("/proc/thread-self/children", O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return;
+    const UniqueFd list(::open("/proc/thread-self/children", O_RDONLY | O_CLOEXEC));
+    if (!list) return;
+    const auto killChild = [](pid_t pid) { ::kill(pid, SIGKILL); };
+    ChildPidParser parser;
     char text[4096];
-    const ssize_t got = ::read(fd, text, sizeof text);
-    ::close(fd);
-    pid_t pid = 0;
-    for (ssize_t i = 0; i < got; ++i) {
-        if (text[i] >= '0' && text[i] <= '9') {
-            pid = pid * 10 + (text[i] - '0');
-        } else if (pid > 0) {
-            ::kill(pid, SIGKILL);
-            pid = 0;
-        }
+    for (;;) {
+        const ssize_t got = ::read(list.get(), text, sizeof text);
+        if (got < 0 && errno == EINTR) continue;
+        // A failed read is no end of the list: its last number may be cut.
+        if (got < 0) return;
+        if (got == 0) break;
+        parser.Feed(std::string_view(text, static_cast<std::size_t>(got)), killChild);
     }
-    if (pid > 0) ::kill(pid, SIGKILL);
+    parser.End(killChild);
 }
 
 [[noreturn]] void RunKeeper(char* const* argv, int requestRead, int replyWrite, int stdinFd, int logFd,
@@ -158,14 +165,20 @@ void KillAdoptedChildren() {
     // Its own group, so a terminal's Ctrl-C reaches the program, whose end the keeper then sees.
     ::setpgid(0, 0);
     ::signal(SIGPIPE, SIG_IGN);
+    // An ignored SIGCHLD, inherited from the program, would reap children
+    // behind waitpid's back and free their pids while the keeper still names them.
+    struct sigaction childDefault{};
+    childDefault.sa_handler = SIG_DFL;
+    ::sigaction(SIGCHLD, &childDefault, nullptr);
     ::prctl(PR_SET_CHILD_SUBREAPER, 1);
     sigset_t childExits;
     sigemptyset(&childExits);
     sigaddset(&childExits, SIGCHLD);
     ::sigprocmask(SIG_BLOCK, &childExits, nullptr);
 
+    const pid_t keeper = ::getpid();
     const pid_t browser = ::fork();
-    if (browser == 0) RunBrowser(argv, requestRead, replyWrite, stdinFd, logFd, reportWrite);
+    if (browser == 0) RunBrowser(argv, requestRead, replyWrite, stdinFd, logFd, reportWrite, keeper);
     if (browser < 0) {
         Report(reportWrite, StartReport::StartErrno, errno);
         ::_exit(127);
@@ -318,10 +331,14 @@ void ChromiumProcess::StopKeeper() {
     for (;;) {
         int status = 0;
         const pid_t done = ::waitpid(keeper_, &status, WNOHANG);
-        if (done == keeper_ || (done < 0 && errno != EINTR)) break;
+        if (done < 0 && errno == EINTR) continue;
+        // Reaped, or reaped elsewhere: its pid may be another's now.
+        if (done != 0) break;
         if (std::chrono::steady_clock::now() >= giveUp) {
+            // Unreaped, so still the keeper. The browser's group is not ours to
+            // signal: the keeper may have reaped the browser and freed its id;
+            // its parent-death signal ends it instead.
             ::kill(keeper_, SIGKILL);
-            if (pid_ > 0) ::kill(-pid_, SIGKILL);
             ReapOrRetry(keeper_);
             break;
         }

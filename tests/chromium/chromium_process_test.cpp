@@ -13,6 +13,8 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <thread>
 #include <vector>
 
 namespace tidemark::chromium {
@@ -20,6 +22,8 @@ namespace {
 
 using nlohmann::json;
 using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
@@ -63,6 +67,34 @@ void ExpectAllReaped(const std::vector<pid_t>& family) {
         EXPECT_EQ(::kill(pid, 0), -1) << "process " << pid << " is left";
         EXPECT_EQ(errno, ESRCH) << "process " << pid;
     }
+}
+
+// Dead, whether or not whoever adopted it has reaped it yet.
+bool Ended(pid_t pid) {
+    if (::kill(pid, 0) != 0) return errno == ESRCH;
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const std::size_t state = text.rfind(')') + 2;
+    return state >= text.size() || text[state] == 'Z';
+}
+
+bool AllEndWithin(const std::vector<pid_t>& pids, std::chrono::seconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!std::all_of(pids.begin(), pids.end(), Ended)) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+// The pids a children list yields when read in these pieces.
+std::vector<pid_t> ChildPids(const std::vector<std::string_view>& pieces) {
+    std::vector<pid_t> pids;
+    const auto found = [&](pid_t pid) { pids.push_back(pid); };
+    ChildPidParser parser;
+    for (const std::string_view piece : pieces) parser.Feed(piece, found);
+    parser.End(found);
+    return pids;
 }
 
 template <typename Action>
@@ -113,6 +145,93 @@ TEST(ChromiumProcess, BrowserKilledFromOutsideBreaksThePipeAndIsStillReaped) {
         const auto error = CaughtFrom([&] { browser.devtools().Call("Browser.getVersion"); });
         ASSERT_TRUE(error.has_value());
         EXPECT_EQ(error->code(), kBrokenPipe) << error->what();
+    }
+    ExpectAllReaped(family);
+}
+
+TEST(ChromiumProcess, ChildListYieldsWholePidsWhereverItsReadsSplitIt) {
+    const std::string kernelList = "12 345 6789 4194304 2147483647 \n";
+    const std::vector<pid_t> expected = {12, 345, 6789, 4194304, 2147483647};
+    EXPECT_EQ(ChildPids({kernelList}), expected);
+    const std::string_view list = kernelList;
+    for (std::size_t cut = 0; cut <= list.size(); ++cut) {
+        EXPECT_EQ(ChildPids({list.substr(0, cut), list.substr(cut)}), expected) << "cut at " << cut;
+        for (std::size_t second = cut; second <= list.size(); ++second) {
+            EXPECT_EQ(ChildPids({list.substr(0, cut), list.substr(cut, second - cut), list.substr(second)}), expected)
+                << "cut at " << cut << " and " << second;
+        }
+    }
+
+    // A number at a read's end may go on in the next: only the list's end makes it whole.
+    std::vector<pid_t> found;
+    ChildPidParser parser;
+    parser.Feed("12 34", [&](pid_t pid) { found.push_back(pid); });
+    EXPECT_THAT(found, ElementsAre(12));
+    parser.Feed("56", [&](pid_t pid) { found.push_back(pid); });
+    EXPECT_THAT(found, ElementsAre(12));
+    parser.End([&](pid_t pid) { found.push_back(pid); });
+    EXPECT_THAT(found, ElementsAre(12, 3456));
+
+    // Far longer than one read of the keeper's, in its reads' size and in odd ones.
+    std::string longList;
+    std::vector<pid_t> many;
+    for (pid_t pid = 100000; pid < 103000; ++pid) {
+        longList += std::to_string(pid) + " ";
+        many.push_back(pid);
+    }
+    for (const std::size_t size : {std::size_t{4096}, std::size_t{7}, std::size_t{1}}) {
+        std::vector<std::string_view> pieces;
+        for (std::size_t at = 0; at < longList.size(); at += size) {
+            pieces.push_back(std::string_view(longList).substr(at, size));
+        }
+        EXPECT_EQ(ChildPids(pieces), many) << "reads of " << size;
+    }
+}
+
+TEST(ChromiumProcess, ChildListYieldsNoPidFromGarbage) {
+    EXPECT_THAT(ChildPids({""}), IsEmpty());
+    EXPECT_THAT(ChildPids({" \n  "}), IsEmpty());
+    // Zero and negatives would signal whole groups; the rest name no child.
+    const std::string garbage = std::string("0 -1 +7 12a a12 1x2 00 2147483648 99999999999999999999 9\t8 5") +
+                                '\0' + " 41 42\n";
+    EXPECT_THAT(ChildPids({garbage}), ElementsAre(41, 42));
+    const std::string_view list = garbage;
+    for (std::size_t cut = 0; cut <= list.size(); ++cut) {
+        EXPECT_THAT(ChildPids({list.substr(0, cut), list.substr(cut)}), ElementsAre(41, 42)) << "cut at " << cut;
+    }
+}
+
+// Without its keeper the browser cannot be named safely, so it must end with it.
+TEST(ChromiumProcess, KeeperKilledTakesTheBrowserWithIt) {
+    TempFolder profile;
+    ChromiumProcess browser(Headless(profile));
+    browser.devtools().Call("Browser.getVersion");
+    ASSERT_EQ(::kill(browser.keeperPid(), SIGKILL), 0);
+    EXPECT_TRUE(AllEndWithin({browser.pid()}, std::chrono::seconds(10))) << "the browser outlives its keeper";
+}
+
+// An ignored SIGCHLD reaps children unseen; the keeper must still see its browser end, and reap everything.
+TEST(ChromiumProcess, KeeperSeesTheBrowserEndUnderAnIgnoredChildSignal) {
+    struct IgnoredChildSignal {
+        IgnoredChildSignal() {
+            struct sigaction ignore{};
+            ignore.sa_handler = SIG_IGN;
+            ::sigaction(SIGCHLD, &ignore, &saved);
+        }
+        ~IgnoredChildSignal() { ::sigaction(SIGCHLD, &saved, nullptr); }
+        struct sigaction saved{};
+    } ignored;
+
+    TempFolder profile;
+    std::vector<pid_t> family;
+    {
+        ChromiumProcess browser(Headless(profile));
+        browser.devtools().Call("Target.createTarget", {{"url", "about:blank"}});
+        family = Family(browser.keeperPid());
+        ASSERT_EQ(::kill(browser.pid(), SIGKILL), 0);
+        // Our ignored SIGCHLD reaps the keeper once it is done.
+        EXPECT_TRUE(AllEndWithin({browser.keeperPid()}, std::chrono::seconds(10)))
+            << "the keeper waits on for a browser it can no longer see";
     }
     ExpectAllReaped(family);
 }
