@@ -6,6 +6,12 @@
 // in-memory UI Automation tree; this class keeps that tree in step with the
 // live browser, reading the browser at most once per
 // poll of the program and the selected page only when a call reaches it.
+//
+// Its jobs live in files of their own: chromium_browser.cpp starts the
+// browser and brings the tree up to date before each call; browser_targets.cpp
+// follows the browser's targets and windows; edge_mirror.cpp mirrors them into
+// Edge's shape and the selected page's control view; browser_actions.cpp does
+// what the program's calls ask of the browser.
 
 #include <chrono>
 #include <cstdint>

@@ -9,6 +9,7 @@
 #include "browser/window_state.h"
 #include "common/automation_startup.h"
 #include "common/edge_path.h"
+#include "common/reentry_guard.h"
 #include "common/wait_clock.h"
 #include "common/window_utils.h"
 #include "run/run_speed_tests.h"
@@ -127,11 +128,7 @@ void Form1::cmdTestNow_Click() {
 void Form1::tmrProc_Timer() {
     // A tick that falls inside a run's waits is not a tick of its own.
     if (inTick_) return;
-    inTick_ = true;
-    struct Leave {
-        bool& inTick;
-        ~Leave() { inTick = false; }
-    } leave{inTick_};
+    const ReentryGuard inTick(inTick_);
 
     const double now = ReadWaitClock(context_.platform.clock);
     lblTimeRemain.Caption = GetRemainTimeText(NextRunTime - now);
