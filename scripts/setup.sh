@@ -11,7 +11,7 @@ packages=(
     qt6-base-dev fonts-ipafont-gothic
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
     wine64 xvfb xauth imagemagick python3 libxtst6
-    chromium nlohmann-json3-dev openbox x11-utils
+    chromium nlohmann-json3-dev libcpp-httplib-dev openbox x11-utils
     librsvg2-bin nsis zip file dpkg-dev lintian
 )
 

@@ -1,66 +1,71 @@
 #include "qt/command_line.h"
 
-#include <string_view>
-
-#include "common/app_identity.h"
-#include "common/version.h"
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace tidemark::qt {
 
 namespace {
-constexpr std::string_view kInspectEquals = "--inspect=";
+const char* const kDescription =
+    "Measures the speed of your internet line at a fixed interval and appends each\n"
+    "measurement to a CSV file in your Documents folder.\n"
+    "\n"
+    "Without --simulated Tidemark drives Chromium (/usr/bin/chromium), with a profile of\n"
+    "its own under ~/.cache/tidemark. TIDEMARK_LOCAL_SITES=<address> sends it to local\n"
+    "copies of the measurement pages at that address instead of the services.";
 
-void Fail(CommandLine& line, const std::string& error) {
-    if (line.error.empty()) line.error = error;
-}
-}  // namespace
-
-CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+CommandLine Answer(int status, const QString& text) {
     CommandLine line;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument == "--inspect") {
-            // An option after it is a forgotten address, not an address.
-            const bool given = i + 1 < arguments.size() && !arguments[i + 1].starts_with("-");
-            line.inspect = given ? arguments[++i] : std::string();
-            if (!given) Fail(line, "--inspect needs an address");
-        } else if (argument.starts_with(kInspectEquals)) {
-            line.inspect = argument.substr(kInspectEquals.size());
-            if (line.inspect->empty()) Fail(line, "--inspect needs an address");
-        } else if (argument == "--simulated") {
-            line.browser = BrowserChoice::Simulated;
-        } else if (argument == "--help" || argument == "-h") {
-            line.help = true;
-        } else if (argument == "--version") {
-            line.version = true;
-        } else {
-            Fail(line, "unknown option: " + argument);
-        }
-    }
+    line.exitStatus = status;
+    line.answer = text.toStdString();
     return line;
 }
 
-std::string UsageText(const std::string& program) {
-    return "Usage: " + program +
-           " [--simulated]\n"
-           "       " + program + " --inspect ADDRESS\n"
-           "Measures the speed of your internet line at a fixed interval and appends each\n"
-           "measurement to a CSV file in your Documents folder.\n"
-           "\n"
-           "  --simulated  measure nothing: a simulated browser shows simulated pages whose\n"
-           "               figures come from a model of a line (a demonstration)\n"
-           "  --inspect ADDRESS\n"
-           "               open ADDRESS in a headless Chromium of its own, print the page's\n"
-           "               elements as the measurement sees them and, for the three services'\n"
-           "               addresses, which of the elements the measurement looks for are there\n"
-           "  --help       show this text\n"
-           "  --version    show the version\n"
-           "\n"
-           "Without --simulated Tidemark drives Chromium (/usr/bin/chromium), with a profile of\n"
-           "its own under ~/.cache/tidemark. TIDEMARK_LOCAL_SITES=<address> sends it to local\n"
-           "copies of the measurement pages at that address instead of the services.\n";
+CommandLine Refused(const QCommandLineParser& parser, const QString& error) {
+    return Answer(2, error + "\n\n" + parser.helpText());
 }
+}  // namespace
 
-std::string VersionText() { return std::string(kAppTitle) + " " + kVersion + "\n"; }
+CommandLine ParseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(kDescription));
+    // Qt's own "-platform NAME" keeps its single dash.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    // Not addHelpOption(): its --help-all would offer Qt's own options, which are not taken here.
+    const QCommandLineOption help({"h", "help"}, "Displays help on commandline options.");
+    parser.addOption(help);
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption simulated(
+        "simulated", "Measure nothing: a simulated browser shows simulated pages whose figures come from a "
+                     "model of a line (a demonstration).");
+    const QCommandLineOption inspect(
+        "inspect", "Open ADDRESS in a headless Chromium of its own, print the page's elements as the measurement "
+                   "sees them and, for the three services' addresses, which of the elements the measurement looks "
+                   "for are there.",
+        "ADDRESS");
+    const QCommandLineOption platform("platform", "Qt's platform plugin for the window, as QT_QPA_PLATFORM.", "NAME");
+    parser.addOptions({simulated, inspect, platform});
+
+    if (!parser.parse(arguments)) return Refused(parser, parser.errorText());
+    if (!parser.positionalArguments().isEmpty()) {
+        return Refused(parser, "Unexpected argument '" + parser.positionalArguments().first() + "'.");
+    }
+    // What showVersion() and showHelp() print, without their exit() from under the caller.
+    if (parser.isSet(version)) {
+        return Answer(0, QCoreApplication::applicationName() + ' ' + QCoreApplication::applicationVersion() + '\n');
+    }
+    if (parser.isSet(help)) return Answer(0, parser.helpText());
+
+    CommandLine line;
+    if (parser.isSet(simulated)) line.browser = BrowserChoice::Simulated;
+    if (parser.isSet(inspect)) {
+        // An option after it is a forgotten address, not an address.
+        const QString address = parser.value(inspect);
+        if (address.isEmpty() || address.startsWith('-')) return Refused(parser, "--inspect needs an address.");
+        line.inspect = address.toStdString();
+    }
+    return line;
+}
 
 }  // namespace tidemark::qt

@@ -2,7 +2,8 @@
 
 #include <optional>
 #include <string>
-#include <vector>
+
+#include <QStringList>
 
 #include "qt/linux_browser.h"
 
@@ -10,22 +11,19 @@ namespace tidemark::qt {
 
 struct CommandLine {
     BrowserChoice browser = BrowserChoice::Chromium;
-    bool help = false;
-    bool version = false;
-    // --inspect ADDRESS or --inspect=ADDRESS: print that page's control view instead of opening the
-    // window. Empty, with the error set, when the address is missing.
+    // --inspect ADDRESS: print that page's control view instead of opening the window.
     std::optional<std::string> inspect;
-    std::string error;  // the first option not understood; empty when all were
+
+    // Set when the program is to print `answer` and end with this status instead of running:
+    // 0 for --help and --version (on stdout), 2 for options it cannot take (on stderr, with the usage).
+    std::optional<int> exitStatus;
+    std::string answer;
 };
 
-// The program's own options. Read once before Qt starts, for --version and
-// --help and --inspect, which need no display, and again after Qt has taken its own.
-CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
-
-// What --help prints.
-std::string UsageText(const std::string& program);
-
-// What --version prints.
-std::string VersionText();
+// The program's options, read by QCommandLineParser from `arguments` (the
+// program's name first); the answers are Qt's texts. Needs a QCoreApplication,
+// whose name and version --version shows, but no QApplication, so that it
+// answers without a display.
+CommandLine ParseCommandLine(const QStringList& arguments);
 
 }  // namespace tidemark::qt

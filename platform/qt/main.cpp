@@ -3,52 +3,37 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
-#include <string>
-#include <vector>
 
 #include <QApplication>
 
 #include "app/form1.h"
 #include "chromium/page_inspector.h"
 #include "common/app_identity.h"
+#include "common/version.h"
 #include "qt/app_icon.h"
 #include "qt/command_line.h"
 #include "qt/form1_window.h"
 #include "qt/qt_platform.h"
 
 int main(int argc, char* argv[]) {
-    // --version, --help and --inspect answer before Qt starts, so they need no display.
-    const tidemark::qt::CommandLine asked = tidemark::qt::ParseCommandLine({argv + 1, argv + argc});
-    if (asked.version) {
-        std::fputs(tidemark::qt::VersionText().c_str(), stdout);
-        return EXIT_SUCCESS;
+    tidemark::qt::CommandLine line;
+    {
+        // Read before any window system is asked for, so that --help, --version and --inspect need no display.
+        QCoreApplication reader(argc, argv);
+        QCoreApplication::setApplicationName(QString::fromUtf8(tidemark::kAppTitle));
+        QCoreApplication::setApplicationVersion(QString::fromUtf8(tidemark::kVersion));
+        line = tidemark::qt::ParseCommandLine(QCoreApplication::arguments());
     }
-    if (asked.help) {
-        std::fputs(tidemark::qt::UsageText(argv[0]).c_str(), stdout);
-        return EXIT_SUCCESS;
+    if (line.exitStatus) {
+        std::fputs(line.answer.c_str(), *line.exitStatus == 0 ? stdout : stderr);
+        return *line.exitStatus;
     }
-    if (asked.inspect) {
-        if (!asked.error.empty()) {
-            std::fprintf(stderr, "%s\n", asked.error.c_str());
-            std::fputs(tidemark::qt::UsageText(argv[0]).c_str(), stderr);
-            return 2;
-        }
-        return tidemark::chromium::InspectPage(*asked.inspect, std::cout, std::cerr);
-    }
+    if (line.inspect) return tidemark::chromium::InspectPage(*line.inspect, std::cout, std::cerr);
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(tidemark::kAppTitle));
     QApplication::setDesktopFileName(QStringLiteral("tidemark"));
     QApplication::setWindowIcon(tidemark::qt::ApplicationIcon());
-
-    std::vector<std::string> arguments;
-    for (const QString& argument : QApplication::arguments().mid(1)) arguments.push_back(argument.toStdString());
-    const tidemark::qt::CommandLine line = tidemark::qt::ParseCommandLine(arguments);
-    if (!line.error.empty()) {
-        std::fprintf(stderr, "%s\n", line.error.c_str());
-        std::fputs(tidemark::qt::UsageText(argv[0]).c_str(), stderr);
-        return 2;
-    }
 
     tidemark::qt::QtPlatform services(line.browser);
     tidemark::Context context(services.platform);

@@ -1,24 +1,22 @@
 #include "common/wait_clock.h"
 
+#include <chrono>
+
 namespace tidemark {
 
 namespace {
-// Days from 1970-01-01 of a proleptic Gregorian date (Howard Hinnant's algorithm).
-long long DaysFromCivil(int year, int month, int day) {
-    year -= month <= 2 ? 1 : 0;
-    const long long era = (year >= 0 ? year : year - 399) / 400;
-    const long long yearOfEra = year - era * 400;
-    const long long dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
-}
+using std::chrono::day;
+using std::chrono::month;
+using std::chrono::sys_days;
+using std::chrono::year;
 
-const long long kDaysTo1970 = -DaysFromCivil(1899, 12, 30);
+constexpr sys_days kWaitClockEpoch{year(1899) / 12 / 30};
 }  // namespace
 
 double WaitClockSeconds(const LocalDateTime& reading) {
-    const long long days = DaysFromCivil(reading.year, reading.month, reading.day) + kDaysTo1970;
-    return static_cast<double>(days) * 86400.0 + reading.secondsSinceMidnight;
+    const sys_days date{year(reading.year) / month(static_cast<unsigned>(reading.month)) /
+                        day(static_cast<unsigned>(reading.day))};
+    return static_cast<double>((date - kWaitClockEpoch).count()) * 86400.0 + reading.secondsSinceMidnight;
 }
 
 double ReadWaitClock(Clock& clock) { return WaitClockSeconds(clock.Now()); }

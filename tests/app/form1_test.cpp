@@ -10,6 +10,7 @@
 #include "app/form_validation.h"
 #include "common/automation_startup.h"
 #include "sim/sim_test.h"
+#include "throws_platform_error.h"
 
 namespace tidemark {
 namespace {
@@ -209,12 +210,7 @@ TEST_F(Form1Test, WithoutUiAutomationTheWindowSaysSoAndStaysUsable) {
     // What a run will find: nothing initialised, and the same error when it tries again.
     EXPECT_FALSE(context.automation.initialised);
     EXPECT_EQ(context.automation.automation, nullptr);
-    try {
-        InitAutomation(context);
-        ADD_FAILURE() << "InitAutomation should fail again";
-    } catch (const PlatformError& error) {
-        EXPECT_EQ(error.code(), kClassNotRegistered);
-    }
+    EXPECT_THAT([&] { InitAutomation(context); }, ThrowsPlatformError(kClassNotRegistered));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "browser/edge_launch.h"
 
 #include "browser/edge_test.h"
+#include "throws_platform_error.h"
 
 namespace tidemark::test {
 namespace {
@@ -105,12 +106,8 @@ TEST_F(LaunchEdgeTest, FailsWithoutStartingWhenTheWindowsCannotBeSearchedAndThro
     opened->CloseByUser();
 
     sim.processStarter.FailWith(kFileNotFound);
-    try {
-        Launch("https://fast.com/", newWindow);
-        FAIL() << "a missing Edge must reach the caller";
-    } catch (const PlatformError& error) {
-        EXPECT_EQ(error.code(), kFileNotFound);
-    }
+    // A missing Edge must reach the caller.
+    EXPECT_THAT([&] { Launch("https://fast.com/", newWindow); }, ThrowsPlatformError(kFileNotFound));
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "common/context.h"
 #include "sim/sim_platform.h"
 #include "uia_tree/automation_factory.h"
+#include "throws_platform_error.h"
 
 namespace tidemark::chromium {
 namespace {
@@ -101,15 +102,6 @@ protected:
     Ref<Element> root_;
 };
 
-HResult CodeOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const PlatformError& error) {
-        return error.code();
-    }
-    return kSOk;
-}
-
 TEST_F(ChromiumBrowserTest, ElementsKeepTheirIdentityWhileTheirNodeLivesAndFailOnceItHasGone) {
     browser_->Start("/usr/bin/chromium", std::string(" --new-window ") + kPage);
     const Ref<Element> document = DocumentTitled("before");
@@ -131,8 +123,8 @@ TEST_F(ChromiumBrowserTest, ElementsKeepTheirIdentityWhileTheirNodeLivesAndFailO
     ASSERT_TRUE(invoke);
     invoke->Invoke();
     ASSERT_TRUE(DocumentTitled("after"));
-    EXPECT_EQ(CodeOf([&] { (void)shortLived->CurrentName(); }), kElementNotAvailable);
-    EXPECT_EQ(CodeOf([&] { (void)shortLived->GetRuntimeId(); }), kElementNotAvailable);
+    EXPECT_THAT([&] { (void)shortLived->CurrentName(); }, ThrowsPlatformError(kElementNotAvailable));
+    EXPECT_THAT([&] { (void)shortLived->GetRuntimeId(); }, ThrowsPlatformError(kElementNotAvailable));
     EXPECT_EQ(button->GetRuntimeId(), buttonId) << "the button outlives the paragraph";
     EXPECT_EQ(document->FindFirst(uia::scope::Subtree, Where(property::ClassName, "stays"))->CurrentName(), "long-lived");
 }
@@ -198,7 +190,7 @@ TEST_F(ChromiumBrowserTest, TheAddressBarTabsAndWindowStatesDriveTheBrowser) {
     browser_->KeyEvent(0x0D, false);
     browser_->KeyEvent(0x0D, true);
     ASSERT_TRUE(DocumentTitled("typed"));
-    EXPECT_EQ(CodeOf([&] { (void)first->CurrentName(); }), kElementNotAvailable) << "another document took its place";
+    EXPECT_THAT([&] { (void)first->CurrentName(); }, ThrowsPlatformError(kElementNotAvailable)) << "another document took its place";
 
     browser_->Start("/usr/bin/chromium", " --newtab data:text/html,<title>second</title>");
     ASSERT_TRUE(DocumentTitled("second"));
@@ -232,12 +224,12 @@ TEST_F(ChromiumBrowserTest, TheAddressBarTabsAndWindowStatesDriveTheBrowser) {
     windowPattern->Close();
     browser_->NewPoll();
     EXPECT_FALSE(Window());
-    EXPECT_EQ(CodeOf([&] { (void)window->CurrentName(); }), kElementNotAvailable);
+    EXPECT_THAT([&] { (void)window->CurrentName(); }, ThrowsPlatformError(kElementNotAvailable));
 }
 
 TEST_F(ChromiumBrowserTest, ABrowserThatWentAwayTakesItsWindowsAndTheNextStartBringsANewOne) {
-    EXPECT_EQ(CodeOf([&] { browser_->Start("/nonexistent/chromium", " --new-window "); }), kFileNotFound);
-    EXPECT_EQ(CodeOf([&] { browser_->Start("/usr/bin/chromium", " --private about:blank"); }), kEInvalidArg);
+    EXPECT_THAT([&] { browser_->Start("/nonexistent/chromium", " --new-window "); }, ThrowsPlatformError(kFileNotFound));
+    EXPECT_THAT([&] { browser_->Start("/usr/bin/chromium", " --private about:blank"); }, ThrowsPlatformError(kEInvalidArg));
 
     browser_->Start("/usr/bin/chromium", std::string(" --new-window ") + kPage);
     ASSERT_TRUE(DocumentTitled("before"));
@@ -246,7 +238,7 @@ TEST_F(ChromiumBrowserTest, ABrowserThatWentAwayTakesItsWindowsAndTheNextStartBr
     ::kill(killed, SIGKILL);
     const Ref<Element> stillThere = PollFor([&]() -> Ref<Element> { return Window() ? nullptr : root_; });
     ASSERT_TRUE(stillThere) << "the killed browser's window stayed";
-    EXPECT_EQ(CodeOf([&] { (void)window->CurrentName(); }), kElementNotAvailable);
+    EXPECT_THAT([&] { (void)window->CurrentName(); }, ThrowsPlatformError(kElementNotAvailable));
 
     browser_->Start("/usr/bin/chromium", std::string(" --newtab ") + kPage);
     ASSERT_TRUE(DocumentTitled("before"));

@@ -11,11 +11,12 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
 #include <vector>
+
+#include "throws_platform_error.h"
 
 namespace tidemark::chromium {
 namespace {
@@ -97,16 +98,6 @@ std::vector<pid_t> ChildPids(const std::vector<std::string_view>& pieces) {
     return pids;
 }
 
-template <typename Action>
-std::optional<PlatformError> CaughtFrom(Action action) {
-    try {
-        action();
-    } catch (const PlatformError& error) {
-        return error;
-    }
-    return std::nullopt;
-}
-
 TEST(ChromiumProcess, RealBrowserAnswersOpensAPageAndLeavesNothingBehind) {
     TempFolder profile;
     std::vector<pid_t> family;
@@ -124,9 +115,8 @@ TEST(ChromiumProcess, RealBrowserAnswersOpensAPageAndLeavesNothingBehind) {
             return target.at("targetId") == targetId && target.at("type") == "page";
         })) << targets.dump();
 
-        const auto error = CaughtFrom([&] { devtools.Call("Target.closeTarget", {{"targetId", "no-such-target"}}); });
-        ASSERT_TRUE(error.has_value());
-        EXPECT_EQ(error->code(), kEFail);
+        EXPECT_THAT([&] { devtools.Call("Target.closeTarget", {{"targetId", "no-such-target"}}); },
+                    ThrowsPlatformError(kEFail));
 
         family = Family(browser.keeperPid());
         EXPECT_GT(family.size(), 3u) << "the keeper, the browser and its helpers";
@@ -142,9 +132,7 @@ TEST(ChromiumProcess, BrowserKilledFromOutsideBreaksThePipeAndIsStillReaped) {
         browser.devtools().Call("Target.createTarget", {{"url", "about:blank"}});
         family = Family(browser.keeperPid());
         ASSERT_EQ(::kill(browser.pid(), SIGKILL), 0);
-        const auto error = CaughtFrom([&] { browser.devtools().Call("Browser.getVersion"); });
-        ASSERT_TRUE(error.has_value());
-        EXPECT_EQ(error->code(), kBrokenPipe) << error->what();
+        EXPECT_THAT([&] { browser.devtools().Call("Browser.getVersion"); }, ThrowsPlatformError(kBrokenPipe));
     }
     ExpectAllReaped(family);
 }
@@ -240,10 +228,8 @@ TEST(ChromiumProcess, MissingProgramThrowsFileNotFoundNamingIt) {
     TempFolder profile;
     ChromiumOptions options = Headless(profile);
     options.program = profile.path() + "/no-such-chromium";
-    const auto error = CaughtFrom([&] { ChromiumProcess browser(options); });
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->code(), kFileNotFound);
-    EXPECT_THAT(error->what(), HasSubstr(options.program));
+    EXPECT_THAT([&] { ChromiumProcess browser(options); },
+                ThrowsPlatformError(kFileNotFound, HasSubstr(options.program)));
 }
 
 TEST(ChromiumProcess, CommandLineAndProfileFolderFollowTheUserAndTheDisplay) {

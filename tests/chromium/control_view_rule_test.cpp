@@ -13,6 +13,7 @@
 #include <string>
 
 #include "headless_tab_suite.h"
+#include "throws_platform_error.h"
 
 namespace tidemark::chromium {
 namespace {
@@ -180,33 +181,21 @@ TEST(ControlViewReplies, MalformedRepliesAndCyclesAreHandled) {
     const json cyclic = {{"nodes", {node("r", "RootWebArea", {"d", "r"}, 1), node("d", "generic", {"d", "r", "nowhere"}, 2)}}};
     EXPECT_EQ(Outline(BuildControlView(ParsePageSnapshot(cyclic, dom))), "50030 '' #RootWebArea\n  50026 '' .loop\n");
 
-    const auto code = [](auto action) {
-        try {
-            action();
-        } catch (const PlatformError& error) {
-            return error.code();
-        }
-        return kSOk;
-    };
-    EXPECT_EQ(code([&] { ParsePageSnapshot(json{{"nodes", {{{"ignored", false}}}}}, dom); }), kInvalidData);
-    EXPECT_EQ(code([&] { ParsePageSnapshot(json{{"nodes", 3}}, dom); }), kInvalidData);
-    EXPECT_EQ(code([&] { ParsePageSnapshot(json::object(), dom); }), kInvalidData);
+    EXPECT_THAT([&] { ParsePageSnapshot(json{{"nodes", {{{"ignored", false}}}}}, dom); }, ThrowsPlatformError(kInvalidData));
+    EXPECT_THAT([&] { ParsePageSnapshot(json{{"nodes", 3}}, dom); }, ThrowsPlatformError(kInvalidData));
+    EXPECT_THAT([&] { ParsePageSnapshot(json::object(), dom); }, ThrowsPlatformError(kInvalidData));
     json uneven = dom;
     uneven["documents"][0]["nodes"]["nodeType"] = json::array();
-    EXPECT_EQ(code([&] { ParsePageSnapshot(cyclic, uneven); }), kInvalidData);
+    EXPECT_THAT([&] { ParsePageSnapshot(cyclic, uneven); }, ThrowsPlatformError(kInvalidData));
     json badString = dom;
     badString["documents"][0]["nodes"]["nodeName"] = {99, 1};
-    EXPECT_EQ(code([&] { ParsePageSnapshot(cyclic, badString); }), kInvalidData);
+    EXPECT_THAT([&] { ParsePageSnapshot(cyclic, badString); }, ThrowsPlatformError(kInvalidData));
     json badClickable = dom;
     badClickable["documents"][0]["nodes"]["isClickable"] = {{"index", "all"}};
-    EXPECT_EQ(code([&] { ParsePageSnapshot(cyclic, badClickable); }), kInvalidData);
-    try {
-        BuildControlView(ParsePageSnapshot(json{{"nodes", {node("x", "generic", json::array(), 2)}}}, dom));
-        ADD_FAILURE() << "no root";
-    } catch (const PlatformError& error) {
-        EXPECT_EQ(error.code(), kInvalidData);
-        EXPECT_THAT(error.what(), HasSubstr("root"));
-    }
+    EXPECT_THAT([&] { ParsePageSnapshot(cyclic, badClickable); }, ThrowsPlatformError(kInvalidData));
+    const json rootless = {{"nodes", {node("x", "generic", json::array(), 2)}}};
+    EXPECT_THAT([&] { BuildControlView(ParsePageSnapshot(rootless, dom)); },
+                ThrowsPlatformError(kInvalidData, HasSubstr("root")));
 }
 
 }  // namespace

@@ -11,11 +11,14 @@
 #include <memory>
 #include <string>
 
+#include "throws_platform_error.h"
+
 namespace tidemark::chromium {
 namespace {
 
 using nlohmann::json;
 using namespace std::chrono_literals;
+using ::testing::AllOf;
 using ::testing::HasSubstr;
 
 // The browser's side of the two pipes, played by the test itself.
@@ -60,17 +63,6 @@ private:
 
 json Event(const std::string& method) { return {{"method", method}, {"params", {{"n", method}}}}; }
 
-template <typename Action>
-PlatformError CaughtFrom(Action action) {
-    try {
-        action();
-    } catch (const PlatformError& error) {
-        return error;
-    }
-    ADD_FAILURE() << "no PlatformError";
-    return PlatformError(kSOk);
-}
-
 TEST(DevToolsPipe, ReturnsTheReplyWithItsIdAndKeepsEveryEventInOrder) {
     FakePeer peer;
     peer.Send(Event("Target.targetCreated"));
@@ -110,10 +102,8 @@ TEST(DevToolsPipe, ReplyLongerThanOneReadArrivesWhole) {
 TEST(DevToolsPipe, ErrorReplyThrowsTheProtocolsMessageAndThePipeGoesOn) {
     FakePeer peer;
     peer.Send({{"id", 1}, {"error", {{"code", -32601}, {"message", "'Nope.nothing' wasn't found"}}}});
-    const PlatformError error = CaughtFrom([&] { peer.client().Call("Nope.nothing"); });
-    EXPECT_EQ(error.code(), kEFail);
-    EXPECT_THAT(error.what(), HasSubstr("'Nope.nothing' wasn't found"));
-    EXPECT_THAT(error.what(), HasSubstr("-32601"));
+    EXPECT_THAT([&] { peer.client().Call("Nope.nothing"); },
+                ThrowsPlatformError(kEFail, AllOf(HasSubstr("'Nope.nothing' wasn't found"), HasSubstr("-32601"))));
 
     peer.Send({{"id", 2}, {"result", {{"ok", true}}}});
     EXPECT_EQ(peer.client().Call("Browser.getVersion"), (json{{"ok", true}}));
@@ -124,9 +114,8 @@ TEST(DevToolsPipe, UnreadableMessageThrowsInvalidData) {
         SCOPED_TRACE(bytes);
         FakePeer peer;
         peer.SendRaw(bytes + std::string(1, '\0'));
-        const PlatformError error = CaughtFrom([&] { peer.client().Call("Target.getTargets"); });
-        EXPECT_EQ(error.code(), kInvalidData);
-        EXPECT_THAT(error.what(), HasSubstr("Target.getTargets"));
+        EXPECT_THAT([&] { peer.client().Call("Target.getTargets"); },
+                    ThrowsPlatformError(kInvalidData, HasSubstr("Target.getTargets")));
     }
 }
 
@@ -136,18 +125,16 @@ TEST(DevToolsPipe, PeerClosingThrowsBrokenPipe) {
         FakePeer peer;
         peer.SendRaw("{\"id\":1,\"res");
         peer.CloseReplies();
-        const PlatformError error = CaughtFrom([&] { peer.client().Call("Browser.getVersion"); });
-        EXPECT_EQ(error.code(), kBrokenPipe);
-        EXPECT_THAT(error.what(), HasSubstr("Browser.getVersion"));
-        EXPECT_EQ(CaughtFrom([&] { peer.client().Call("Browser.close"); }).code(), kBrokenPipe);
+        EXPECT_THAT([&] { peer.client().Call("Browser.getVersion"); },
+                    ThrowsPlatformError(kBrokenPipe, HasSubstr("Browser.getVersion")));
+        EXPECT_THAT([&] { peer.client().Call("Browser.close"); }, ThrowsPlatformError(kBrokenPipe));
     }
     {
         SCOPED_TRACE("no longer reading requests");
         FakePeer peer;
         peer.CloseRequests();
-        const PlatformError error = CaughtFrom([&] { peer.client().Call("Target.createTarget"); });
-        EXPECT_EQ(error.code(), kBrokenPipe);
-        EXPECT_THAT(error.what(), HasSubstr("Target.createTarget"));
+        EXPECT_THAT([&] { peer.client().Call("Target.createTarget"); },
+                    ThrowsPlatformError(kBrokenPipe, HasSubstr("Target.createTarget")));
         // The write's SIGPIPE was neither delivered nor left pending, and stays unblocked.
         sigset_t pending, blocked;
         sigpending(&pending);
@@ -160,10 +147,9 @@ TEST(DevToolsPipe, PeerClosingThrowsBrokenPipe) {
 TEST(DevToolsPipe, PassedDeadlineThrowsTimeoutAtOnce) {
     FakePeer peer(0ms);
     const auto start = std::chrono::steady_clock::now();
-    const PlatformError error = CaughtFrom([&] { peer.client().Call("Target.getTargets"); });
+    EXPECT_THAT([&] { peer.client().Call("Target.getTargets"); },
+                ThrowsPlatformError(kTimeout, HasSubstr("Target.getTargets")));
     EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
-    EXPECT_EQ(error.code(), kTimeout);
-    EXPECT_THAT(error.what(), HasSubstr("Target.getTargets"));
 
     // The late reply to the call that gave up is not taken for the next one's.
     peer.Send({{"id", 1}, {"result", {{"late", true}}}});
@@ -174,7 +160,7 @@ TEST(DevToolsPipe, PassedDeadlineThrowsTimeoutAtOnce) {
     // A peer that stops reading cannot block a write either.
     peer.client().SetTimeout(0ms);
     const std::string big(4 << 20, 'x');
-    EXPECT_EQ(CaughtFrom([&] { peer.client().Call("Runtime.evaluate", {{"expression", big}}); }).code(), kTimeout);
+    EXPECT_THAT([&] { peer.client().Call("Runtime.evaluate", {{"expression", big}}); }, ThrowsPlatformError(kTimeout));
 }
 
 }  // namespace

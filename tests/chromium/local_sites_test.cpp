@@ -21,7 +21,6 @@
 #include "chromium/chromium_process.h"
 #include "chromium/control_view.h"
 #include "control_outline.h"
-#include "loopback_http.h"
 #include "headless_tab_suite.h"
 #include "site_server_process.h"
 #include "sites/site_table.h"
@@ -200,7 +199,7 @@ protected:
         EXPECT_FALSE(reply.contains("exceptionDetails")) << reply.dump();
     }
 
-    static json Stats(const SiteServerProcess& server) { return json::parse(HttpGet(server.port(), "/stats").rest); }
+    static json Stats(const SiteServerProcess& server) { return json::parse(server.Get("/stats").body); }
 
 };
 

@@ -75,6 +75,12 @@ SiteServerProcess::SiteServerProcess(const std::vector<std::string>& flags, std:
 
 SiteServerProcess::~SiteServerProcess() { CloseInputAndWait(); }
 
+httplib::Response SiteServerProcess::Get(const std::string& path) const {
+    httplib::Result reply = Client().Get(path);
+    if (!reply) throw std::runtime_error("no answer to GET " + path + ": " + httplib::to_string(reply.error()));
+    return std::move(*reply);
+}
+
 std::optional<int> SiteServerProcess::CloseInputAndWait(std::chrono::milliseconds timeout) {
     input_.Reset();
     return WaitForExit(timeout);

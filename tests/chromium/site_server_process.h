@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <httplib.h>
+
 #include "posix/unique_fd.h"
 
 namespace tidemark::chromium {
@@ -28,6 +30,10 @@ public:
     int port() const { return port_; }
     pid_t pid() const { return pid_; }
     std::string Url(const std::string& path) const { return "http://127.0.0.1:" + std::to_string(port_) + path; }
+    // A client of it, for a test's own look at what it serves.
+    httplib::Client Client() const { return httplib::Client("127.0.0.1", port_); }
+    // GET `path`; throws std::runtime_error when no answer comes.
+    httplib::Response Get(const std::string& path) const;
 
     // Closes its standard input and waits for it to end: its wait status, or
     // nullopt when it is still running at the deadline (it is then killed).

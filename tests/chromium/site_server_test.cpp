@@ -1,13 +1,15 @@
 #include <signal.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <future>
+#include <thread>
+#include <utility>
+
 #include <nlohmann/json.hpp>
 
-#include "loopback_http.h"
 #include "site_server_process.h"
 
 namespace tidemark::chromium {
@@ -17,51 +19,55 @@ using ::testing::HasSubstr;
 using ::testing::Not;
 using namespace std::chrono_literals;
 
-std::string Request(const std::string& method, const std::string& target, const std::string& tail = "") {
-    return method + " " + target + " HTTP/1.1\r\nHost: 127.0.0.1\r\n" + tail + "\r\n";
-}
-
 TEST(SiteServer, ServesPagesAndMeasurementsButNothingAboveItsRoot) {
     SiteServerProcess server({"--root", TIDEMARK_SITES_ROOT, "--measure-ms", "1234", "--never-finish", "usen",
                               "--title", "speed=A \"quoted\" title"});
-    const int port = server.port();
 
-    const HttpReply download = HttpGet(port, "/download?bytes=123457");
+    const httplib::Response download = server.Get("/download?bytes=123457");
     EXPECT_EQ(download.status, 200);
-    EXPECT_THAT(download.head, HasSubstr("Content-Length: 123457\r\n"));
-    EXPECT_THAT(download.head, HasSubstr("Cache-Control: no-store\r\n"));
-    EXPECT_EQ(download.rest.size(), 123457u);
-    EXPECT_EQ(HttpExchange(port, Request("POST", "/upload", "Content-Length: 1000\r\nConnection: close\r\n") +
-                                     std::string(1000, 'u')).rest,
-              R"({"bytes":1000})");
+    EXPECT_EQ(download.get_header_value("Content-Length"), "123457");
+    EXPECT_EQ(download.get_header_value("Cache-Control"), "no-store");
+    EXPECT_EQ(download.body.size(), 123457u);
+    httplib::Client client = server.Client();
+    const httplib::Result upload = client.Post("/upload", std::string(1000, 'u'), "application/octet-stream");
+    ASSERT_TRUE(upload);
+    EXPECT_EQ(upload->body, R"({"bytes":1000})");
 
-    // Kept alive: both answers come on one connection, each framed by its length.
-    const HttpReply twice =
-        HttpExchange(port, Request("GET", "/ping") + Request("GET", "/stats", "Connection: close\r\n"));
-    EXPECT_THAT(twice.rest, HasSubstr("pong"));
-    const std::string stats = twice.rest.substr(twice.rest.find('{'));
-    EXPECT_EQ(nlohmann::json::parse(stats),
+    // A client that sends half a request holds its own worker, not the server.
+    std::promise<void> headSent, release;
+    std::thread stalled([&server, &headSent, held = release.get_future().share()] {
+        server.Client().Post("/upload", 1000,
+                             [&headSent, held](std::size_t, std::size_t, httplib::DataSink&) {
+                                 headSent.set_value();
+                                 held.wait();
+                                 return false;
+                             },
+                             "application/octet-stream");
+    });
+    headSent.get_future().wait();
+    EXPECT_EQ(server.Get("/ping").body, "pong");
+    EXPECT_EQ(nlohmann::json::parse(server.Get("/stats").body),
               (nlohmann::json{{"downloadedBytes", 123457}, {"uploadedBytes", 1000}, {"pings", 1}}));
+    const std::string config = server.Get("/config.js").body;
+    release.set_value();
+    stalled.join();
+    EXPECT_THAT(config, HasSubstr(R"("measureMs":1234)"));
+    EXPECT_THAT(config, HasSubstr(R"("neverFinish":["usen"])"));
+    EXPECT_THAT(config, HasSubstr(R"("titles":{"speed":"A \"quoted\" title"})"));
 
-    // A client that sends half a request holds its own thread, not the server.
-    const posix::UniqueFd stalled = ConnectLoopback(port);
-    ::send(stalled.get(), "GET /ping HTTP/1.1\r\n", 20, MSG_NOSIGNAL);
-    const HttpReply config = HttpGet(port, "/config.js");
-    EXPECT_THAT(config.rest, HasSubstr(R"("measureMs":1234)"));
-    EXPECT_THAT(config.rest, HasSubstr(R"("neverFinish":["usen"])"));
-    EXPECT_THAT(config.rest, HasSubstr(R"("titles":{"speed":"A \"quoted\" title"})"));
-
-    const HttpReply page = HttpGet(port, "/fast.com/ja/");
+    const httplib::Response page = server.Get("/fast.com/ja/");
     EXPECT_EQ(page.status, 200);
-    EXPECT_THAT(page.head, HasSubstr("Content-Type: text/html; charset=utf-8"));
-    EXPECT_THAT(HttpGet(port, "/measure.js").head, HasSubstr("Content-Type: text/javascript; charset=utf-8"));
-    EXPECT_THAT(HttpGet(port, "/fast.com/ja").head, HasSubstr("Location: /fast.com/ja/\r\n"));
+    EXPECT_EQ(page.get_header_value("Content-Type"), "text/html; charset=utf-8");
+    EXPECT_EQ(server.Get("/measure.js").get_header_value("Content-Type"), "text/javascript; charset=utf-8");
+    const httplib::Response folder = server.Get("/fast.com/ja");
+    EXPECT_EQ(folder.status, 301);
+    EXPECT_EQ(folder.get_header_value("Location"), "/fast.com/ja/");
 
     // The root's parent folder holds this CMakeLists.txt.
     for (const char* escape : {"/../CMakeLists.txt", "/%2e%2e/CMakeLists.txt", "/fast.com/../../CMakeLists.txt"}) {
-        const HttpReply refused = HttpGet(port, escape);
+        const httplib::Response refused = server.Get(escape);
         EXPECT_EQ(refused.status, 403) << escape;
-        EXPECT_THAT(refused.rest, Not(HasSubstr("add_executable"))) << escape;
+        EXPECT_THAT(refused.body, Not(HasSubstr("add_executable"))) << escape;
     }
 }
 
@@ -73,16 +79,23 @@ TEST(SiteServer, EndsWhenItsInputClosesWhenLeftIdleAndOnSigterm) {
     EXPECT_TRUE(exitedCleanly(closed.CloseInputAndWait(5s)));
 
     SiteServerProcess idle({"--idle-exit-ms", "300"});
-    EXPECT_EQ(HttpGet(idle.port(), "/ping").status, 200);
+    EXPECT_EQ(idle.Get("/ping").status, 200);
     EXPECT_TRUE(exitedCleanly(idle.WaitForExit(5s)));
 
-    SiteServerProcess terminated({});
     // Mid-download: ending the server must end its connections too.
-    const posix::UniqueFd busy = ConnectLoopback(terminated.port());
-    const std::string request = Request("GET", "/download?bytes=67108864");
-    ::send(busy.get(), request.data(), request.size(), MSG_NOSIGNAL);
+    SiteServerProcess terminated({});
+    std::promise<void> arriving;
+    std::thread busy([&terminated, &arriving] {
+        bool first = true;
+        terminated.Client().Get("/download?bytes=67108864", [&](const char*, std::size_t) {
+            if (std::exchange(first, false)) arriving.set_value();
+            return true;
+        });
+    });
+    arriving.get_future().wait();
     ::kill(terminated.pid(), SIGTERM);
     EXPECT_TRUE(exitedCleanly(terminated.WaitForExit(5s)));
+    busy.join();
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "common/edge_path.h"
 #include "common/window_utils.h"
 #include "sim/sim_platform.h"
+#include "throws_platform_error.h"
 
 namespace tidemark {
 namespace {
@@ -17,12 +18,7 @@ protected:
 
 TEST_F(StartupUtils, InitAutomationRunsOnceAndAFailureLeavesNothingHalfMade) {
     sim.automationFactory.FailWith(kClassNotRegistered);
-    try {
-        InitAutomation(context);
-        FAIL() << "expected PlatformError";
-    } catch (const PlatformError& error) {
-        EXPECT_EQ(error.code(), kClassNotRegistered);
-    }
+    EXPECT_THAT([&] { InitAutomation(context); }, ThrowsPlatformError(kClassNotRegistered));
     EXPECT_FALSE(context.automation.initialised);
     EXPECT_FALSE(context.automation.automation);
     EXPECT_EQ(context.automation.MaxWaitSeconds, 10);

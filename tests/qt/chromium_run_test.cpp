@@ -20,7 +20,6 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "loopback_http.h"
 #include "site_server_process.h"
 #include "linux_test_folder.h"
 #include "scoped_variable.h"
@@ -160,7 +159,7 @@ TEST_F(ChromiumRunTest, RunsMeasureWhatThePagesMeasuredReuseTheTabAndCloseEdgeWh
     form_->cmdStart_Click();
     ASSERT_EQ(Rows().size(), 1u) << form_->lblTimeRemain.Caption;
     ExpectMeasured(Rows()[0]);
-    const json stats = json::parse(chromium::HttpGet(server_->port(), "/stats").rest);
+    const json stats = json::parse(server_->Get("/stats").body);
     EXPECT_GT(stats.at("downloadedBytes").get<double>(), 0);
     EXPECT_GT(stats.at("uploadedBytes").get<double>(), 0);
     EXPECT_EQ(OpenPages(), 1);

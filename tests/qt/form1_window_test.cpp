@@ -74,8 +74,9 @@ TEST_F(Form1WindowTest, ARefusedIntervalKeepsTheFocusAndSwallowsTheClickOnStart)
     EXPECT_EQ(QApplication::focusWidget(), interval);
 
     QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);  // Start's access key
-    QTest::qWait(150);                                       // an access key clicks after a short delay
-    EXPECT_EQ(MessageCount(), 3u);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return MessageCount() == 3u; }));
+    // An access key presses its button at once and clicks it a moment later.
+    EXPECT_FALSE(start->isDown());
     EXPECT_EQ(startClicks.count(), 0);
     EXPECT_EQ(QApplication::focusWidget(), interval);
 
@@ -122,18 +123,18 @@ TEST(Form1WindowWithQtMessageBox, TheRefusalStillKeepsTheFocusAndSwallowsTheClic
     interval->setFocus(Qt::OtherFocusReason);
     interval->selectAll();
     QTest::keyClicks(interval, "2");
+    // Closing the box gives the window its activation and the field its focus back a moment later.
+    const auto backInTheField = [&] {
+        return QApplication::activeWindow() == &window && QApplication::focusWidget() == interval;
+    };
     QTest::mouseClick(start, Qt::LeftButton);
-    QTest::qWait(50);
-    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown == 1 && backInTheField(); })) << shown << " boxes shown";
     EXPECT_EQ(startClicks.count(), 0);
-    EXPECT_EQ(QApplication::activeWindow(), &window);
-    EXPECT_EQ(QApplication::focusWidget(), interval);
 
     QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
-    QTest::qWait(150);
-    EXPECT_EQ(shown, 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown == 2 && backInTheField(); })) << shown << " boxes shown";
+    EXPECT_FALSE(start->isDown());
     EXPECT_EQ(startClicks.count(), 0);
-    EXPECT_EQ(QApplication::focusWidget(), interval);
 }
 
 TEST_F(Form1WindowTest, ARefusedFileNameKeepsACheckBoxFromChanging) {

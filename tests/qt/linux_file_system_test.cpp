@@ -16,6 +16,7 @@
 #include "qt/linux_file_in_use.h"
 #include "qt/linux_special_folders.h"
 #include "qt/linux_test_folder.h"
+#include "throws_platform_error.h"
 
 namespace tidemark {
 namespace {
@@ -132,12 +133,7 @@ TEST_F(LinuxFiles, AppendWritesTheUtf8BytesAsTheyAreAndReportsErrnoAsHresult) {
     files.Append(path, " ,Time\r\n");
     files.Append(path, "93Mbps,ミリ秒\r\n");
     EXPECT_EQ(ReadBytes(path), " ,Time\r\n93Mbps,\xE3\x83\x9F\xE3\x83\xAA\xE7\xA7\x92\r\n");
-    try {
-        files.Append(folder / "no folder/x.csv", "x");
-        ADD_FAILURE() << "no error";
-    } catch (const PlatformError& error) {
-        EXPECT_EQ(error.code(), kFileNotFound);
-    }
+    EXPECT_THAT([&] { files.Append(folder / "no folder/x.csv", "x"); }, ThrowsPlatformError(kFileNotFound));
 }
 
 }  // namespace

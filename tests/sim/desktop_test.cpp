@@ -1,6 +1,7 @@
 #include "sim/desktop.h"
 
 #include "sim/sim_test.h"
+#include "throws_platform_error.h"
 
 namespace tidemark::test {
 namespace {
@@ -26,12 +27,7 @@ TEST_F(Desktop, NodesComeGoAndFallSilentOnTheClock) {
 
     desktop.StopAnswering(w.cancel, kEFail, 50);
     EXPECT_EQ(pane->FindAll(scope::Children, NameIs("Cancel"))->Length(), 1);  // found, though it does not answer
-    try {
-        cancel->CurrentName();
-        FAIL();
-    } catch (const PlatformError& error) {
-        EXPECT_EQ(error.code(), kEFail);
-    }
+    EXPECT_THAT([&] { cancel->CurrentName(); }, ThrowsPlatformError(kEFail));
     sim.clock.Sleep(50);
     EXPECT_EQ(cancel->CurrentName(), "Cancel");
 
@@ -39,12 +35,7 @@ TEST_F(Desktop, NodesComeGoAndFallSilentOnTheClock) {
     Ref<Element> ok = ElementOf(w.ok);
     w.pane->Remove();
     for (auto& element : {pane, ok}) {
-        try {
-            element->CurrentName();
-            FAIL();
-        } catch (const PlatformError& error) {
-            EXPECT_EQ(error.code(), kElementNotAvailable);
-        }
+        EXPECT_THAT([&] { element->CurrentName(); }, ThrowsPlatformError(kElementNotAvailable));
     }
     EXPECT_EQ(context.automation.walker->GetFirstChildElement(ElementOf(w.window)), nullptr);
 

@@ -1,6 +1,7 @@
 #include "uia/search.h"
 
 #include "sim/sim_test.h"
+#include "throws_platform_error.h"
 
 namespace tidemark::test {
 namespace {
@@ -94,12 +95,7 @@ TEST_F(Search, ErrorsOutsideTheRecordedSearchPropagate) {
     Ref<Element> window = ElementOf(w.window);
     Ref<Element> found;
     desktop.Fail(sim::Call::CreatePropertyConditionEx, kEAccessDenied, 1);
-    try {
-        FindByName(found, "OK", window, 1000);
-        FAIL() << "no error";
-    } catch (const PlatformError& error) {
-        EXPECT_EQ(error.code(), kEAccessDenied);
-    }
+    EXPECT_THAT([&] { FindByName(found, "OK", window, 1000); }, ThrowsPlatformError(kEAccessDenied));
     Ref<ElementArray> all;
     desktop.Fail(sim::Call::CreateTrueCondition, kEFail, 1);
     EXPECT_THROW(WaitFindElements(context, all, "", 0, "", "", "", scope::Children, window, 10), PlatformError);

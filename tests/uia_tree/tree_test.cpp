@@ -2,12 +2,14 @@
 
 #include "uia_tree/tree.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "throws_platform_error.h"
 #include "uia_tree/edge_shape.h"
 
 namespace tidemark::uia_tree {
@@ -91,12 +93,8 @@ TEST_F(TreeTest, AHiddenNodeIsNotThereUntilShownAgainAsTheSameElement) {
     pane->SetShown(false);
     EXPECT_EQ(tree.ElementFor(tree.root())->FindFirst(scope::Subtree, NameIs("OK")), nullptr)
         << "nothing under a hidden node is found";
-    try {
-        (void)okElement->CurrentName();
-        ADD_FAILURE() << "a call on a node under a hidden one answered";
-    } catch (const PlatformError& error) {
-        EXPECT_EQ(error.code(), kElementNotAvailable);
-    }
+    EXPECT_THAT([&] { (void)okElement->CurrentName(); }, ThrowsPlatformError(kElementNotAvailable))
+        << "a call on a node under a hidden one answered";
 
     pane->SetShown(true);
     cancel->SetShown(true);

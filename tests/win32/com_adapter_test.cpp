@@ -6,12 +6,12 @@
 
 #include <memory>
 
-#include "code_thrown_by.h"
 #include "com_condition.h"
 #include "com_element.h"
 #include "com_patterns.h"
 #include "com_tree_walker.h"
 #include "fake_com.h"
+#include "throws_platform_error.h"
 #include "uia/ids.h"
 
 namespace tidemark::win32 {
@@ -35,7 +35,7 @@ TEST(ComAdapter, PatternsCallThroughAndReportFailures) {
         ASSERT_TRUE(invokable);
         invokable->Invoke();
         invoke.answer = static_cast<HRESULT>(kElementNotAvailable);
-        EXPECT_EQ(CodeThrownBy([&] { invokable->Invoke(); }), kElementNotAvailable);
+        EXPECT_THAT([&] { invokable->Invoke(); }, ThrowsPlatformError(kElementNotAvailable));
         EXPECT_EQ(invoke.calls, L"Invoke;Invoke;");
 
         const auto settable = std::dynamic_pointer_cast<uia::ValuePattern>(
@@ -53,7 +53,7 @@ TEST(ComAdapter, PatternsCallThroughAndReportFailures) {
         selectable->Select();
         EXPECT_EQ(selection.calls, L"get_CurrentIsSelected;get_CurrentIsSelected;Select;");
         selection.answer = E_FAIL;
-        EXPECT_EQ(CodeThrownBy([&] { selectable->Select(); }), kEFail);
+        EXPECT_THAT([&] { selectable->Select(); }, ThrowsPlatformError(kEFail));
     }
     EXPECT_EQ(invoke.references, 1u);
     EXPECT_EQ(value.references, 1u);
@@ -64,9 +64,9 @@ TEST(ComAdapter, PatternsAreFetchedByTheirIdOnly) {
     FakeInvokePattern invoke;
     EXPECT_FALSE(WrapPattern(uia::pattern::Invoke, nullptr));
     // The object answered for the Window id must be a window pattern.
-    EXPECT_EQ(CodeThrownBy([&] { WrapPattern(uia::pattern::Window, AsUnknown(invoke)); }),
-              static_cast<HResult>(E_NOINTERFACE));
-    EXPECT_EQ(CodeThrownBy([&] { WrapPattern(10004, AsUnknown(invoke)); }), kEInvalidArg);
+    EXPECT_THAT([&] { WrapPattern(uia::pattern::Window, AsUnknown(invoke)); },
+                ThrowsPlatformError(static_cast<HResult>(E_NOINTERFACE)));
+    EXPECT_THAT([&] { WrapPattern(10004, AsUnknown(invoke)); }, ThrowsPlatformError(kEInvalidArg));
     EXPECT_EQ(invoke.references, 1u);
 }
 
@@ -77,7 +77,7 @@ TEST(ComAdapter, ElementArraysAnswerNoneAndLengthZero) {
         ComElementArray array(ComPtr<IUIAutomationElementArray>::Copy(&elements));
         EXPECT_EQ(array.Length(), 2);
         EXPECT_FALSE(array.GetElement(1));  // a null element with S_OK is none
-        EXPECT_EQ(CodeThrownBy([&] { array.GetElement(2); }), kEInvalidArg);
+        EXPECT_THAT([&] { array.GetElement(2); }, ThrowsPlatformError(kEInvalidArg));
     }
     EXPECT_EQ(elements.references, 1u);
 
@@ -99,13 +99,13 @@ TEST(ComAdapter, EachWalkerStepMakesItsOwnCall) {
               L"GetLastChildElement;");
 
     fake.answer = static_cast<HRESULT>(kElementNotAvailable);
-    EXPECT_EQ(CodeThrownBy([&] { walker.GetNextSiblingElement(none); }), kElementNotAvailable);
+    EXPECT_THAT([&] { walker.GetNextSiblingElement(none); }, ThrowsPlatformError(kElementNotAvailable));
 }
 
 TEST(ComAdapter, ReferencesFromAnotherPlatformAreRefused) {
     class ForeignCondition final : public uia::Condition {};
     EXPECT_EQ(ConditionOf(nullptr), nullptr);
-    EXPECT_EQ(CodeThrownBy([] { ConditionOf(std::make_shared<ForeignCondition>()); }), kEInvalidArg);
+    EXPECT_THAT([] { ConditionOf(std::make_shared<ForeignCondition>()); }, ThrowsPlatformError(kEInvalidArg));
     EXPECT_EQ(ElementOf(nullptr), nullptr);
 }
 

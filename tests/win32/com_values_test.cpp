@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "code_thrown_by.h"
 #include "com_ptr.h"
 #include "counted_unknown.h"
 #include "property_variant.h"
+#include "throws_platform_error.h"
 #include "unique_bstr.h"
 #include "unique_safearray.h"
 #include "unique_variant.h"
@@ -35,8 +35,8 @@ TEST(WideText, RoundTripsJapaneseSurrogatesAndEmptyText) {
 
 TEST(WideText, MalformedTextThrowsInsteadOfTurningIntoMarks) {
     const auto noTranslation = static_cast<HResult>(HRESULT_FROM_WIN32(ERROR_NO_UNICODE_TRANSLATION));
-    EXPECT_EQ(CodeThrownBy([] { ToWide("ok \xff\xfe"); }), noTranslation);
-    EXPECT_EQ(CodeThrownBy([] { ToUtf8(std::wstring(1, wchar_t(0xD800))); }), noTranslation);
+    EXPECT_THAT([] { ToWide("ok \xff\xfe"); }, ThrowsPlatformError(noTranslation));
+    EXPECT_THAT([] { ToUtf8(std::wstring(1, wchar_t(0xD800))); }, ThrowsPlatformError(noTranslation));
 }
 
 TEST(PropertyVariant, SeamValuesTravelAsTheirVariantKindsAndBack) {
@@ -130,9 +130,10 @@ TEST(ComOwnership, ComPtrHoldsOneReferencePerOwner) {
 
         const ComPtr<IUnknown> queried = first.query<IUnknown>();
         EXPECT_EQ(object.references, 3u);
-        EXPECT_EQ(CodeThrownBy([&] { first.query<IDispatch>(); }), static_cast<HResult>(E_NOINTERFACE));
+        EXPECT_THAT([&] { first.query<IDispatch>(); }, ThrowsPlatformError(static_cast<HResult>(E_NOINTERFACE)));
         EXPECT_EQ(object.references, 3u);
-        EXPECT_EQ(CodeThrownBy([] { ComPtr<IUnknown>().query<IUnknown>(); }), static_cast<HResult>(E_POINTER));
+        EXPECT_THAT([] { ComPtr<IUnknown>().query<IUnknown>(); },
+                    ThrowsPlatformError(static_cast<HResult>(E_POINTER)));
 
         object.AddRef();
         auto attached = ComPtr<IUnknown>::Attach(&object);
@@ -175,33 +176,34 @@ TEST(SafeArray, RuntimeIdsComeOutInIndexOrder) {
     EXPECT_TRUE(Int32Elements(nullptr).empty());
 
     const unique_safearray texts(SafeArrayCreateVector(VT_BSTR, 0, 1));
-    EXPECT_EQ(CodeThrownBy([&] { Int32Elements(texts.get()); }), static_cast<HResult>(DISP_E_BADVARTYPE));
+    EXPECT_THAT([&] { Int32Elements(texts.get()); },
+                ThrowsPlatformError(static_cast<HResult>(DISP_E_BADVARTYPE)));
 }
 
 TEST(PlatformErrors, FailuresCarryThePlatformsCode) {
-    EXPECT_EQ(CodeThrownBy([] { ThrowIfFailed(S_OK, "ok"); }), kSOk);
-    EXPECT_EQ(CodeThrownBy([] { ThrowIfFailed(S_FALSE, "no"); }), kSOk);
-    EXPECT_EQ(CodeThrownBy([] { ThrowIfFailed(E_ACCESSDENIED, "denied"); }), kEAccessDenied);
-    EXPECT_EQ(CodeThrownBy([] { ThrowIfFailed(static_cast<HRESULT>(0x80040201u), "gone"); }), kElementNotAvailable);
-    EXPECT_EQ(CodeThrownBy([] { ThrowIfError(ERROR_FILE_NOT_FOUND, "open"); }), static_cast<HResult>(0x80070002u));
-    EXPECT_EQ(CodeThrownBy([] { ThrowIfError(ERROR_SUCCESS, "open"); }), kSOk);
-    EXPECT_EQ(CodeThrownBy([] {
-                  SetLastError(ERROR_ACCESS_DENIED);
-                  ThrowLastError("write");
-              }),
-              kEAccessDenied);
-    EXPECT_EQ(CodeThrownBy([] {
-                  SetLastError(ERROR_SUCCESS);
-                  ThrowLastError("write");
-              }),
-              kEFail);
+    EXPECT_NO_THROW(ThrowIfFailed(S_OK, "ok"));
+    EXPECT_NO_THROW(ThrowIfFailed(S_FALSE, "no"));
+    EXPECT_THAT([] { ThrowIfFailed(E_ACCESSDENIED, "denied"); }, ThrowsPlatformError(kEAccessDenied));
+    EXPECT_THAT([] { ThrowIfFailed(static_cast<HRESULT>(0x80040201u), "gone"); },
+                ThrowsPlatformError(kElementNotAvailable));
+    EXPECT_THAT([] { ThrowIfError(ERROR_FILE_NOT_FOUND, "open"); },
+                ThrowsPlatformError(static_cast<HResult>(0x80070002u)));
+    EXPECT_NO_THROW(ThrowIfError(ERROR_SUCCESS, "open"));
+    EXPECT_THAT(
+        [] {
+            SetLastError(ERROR_ACCESS_DENIED);
+            ThrowLastError("write");
+        },
+        ThrowsPlatformError(kEAccessDenied));
+    EXPECT_THAT(
+        [] {
+            SetLastError(ERROR_SUCCESS);
+            ThrowLastError("write");
+        },
+        ThrowsPlatformError(kEFail));
 
-    try {
-        ThrowIfFailed(E_FAIL, "IUIAutomationElement::FindFirst");
-        FAIL() << "no exception";
-    } catch (const PlatformError& error) {
-        EXPECT_STREQ(error.what(), "IUIAutomationElement::FindFirst (0x80004005)");
-    }
+    EXPECT_THAT([] { ThrowIfFailed(E_FAIL, "IUIAutomationElement::FindFirst"); },
+                ThrowsPlatformError(kEFail, ::testing::StrEq("IUIAutomationElement::FindFirst (0x80004005)")));
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "code_thrown_by.h"
+#include "throws_platform_error.h"
 #include "wide_text.h"
 #include "win32_browser_location.h"
 #include "win32_handles.h"
@@ -159,10 +159,14 @@ TEST_F(Win32ProcessStarterTest, RunsTheQuotedPathWithTheArgumentsAsTheyAre) {
 
 TEST_F(Win32ProcessStarterTest, AMissingProgramIsFileNotFoundNotTheDecoy) {
     // Unquoted, "...\record missing.exe" would start "...\record.exe".
-    const HResult code =
-        CodeThrownBy([&] { starter_.Start(ToUtf8(missing_), " --new-window https://fast.com/"); });
-    EXPECT_EQ(code, kFileNotFound);
-    if (code == kSOk) WaitForRecord();  // the decoy ran: let it end before its file goes
+    bool started = false;
+    EXPECT_THAT(
+        [&] {
+            starter_.Start(ToUtf8(missing_), " --new-window https://fast.com/");
+            started = true;
+        },
+        ThrowsPlatformError(kFileNotFound));
+    if (started) WaitForRecord();  // the decoy ran: let it end before its file goes
 }
 
 constexpr wchar_t kAppPaths[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths";

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <fstream>
 #include <iterator>
+#include <optional>
+#include <string_view>
 
 #include <nlohmann/json.hpp>
 
@@ -13,59 +15,23 @@ namespace tidemark::site_server {
 
 namespace {
 
-constexpr std::string_view kText = "text/plain; charset=utf-8";
-constexpr std::string_view kJson = "application/json";
+constexpr const char* kText = "text/plain; charset=utf-8";
+constexpr const char* kJson = "application/json";
 
-bool Reply(HttpConnection& connection, const Request& request, int status, std::string_view type,
-           std::string_view body, std::string_view extraHeaders = {}) {
-    const bool keepAlive = request.keepAlive && status < 400;
-    // One write: a head and a small body in two would wait on the client's delayed acknowledgement.
-    std::string reply = ResponseHead(status, type, body.size(), keepAlive, extraHeaders);
-    reply += body;
-    return connection.Send(reply) && keepAlive;
+void Reply(httplib::Response& response, int status, const std::string& body, const char* type = kText) {
+    response.status = status;
+    response.set_content(body, type);
 }
 
-std::optional<std::uint64_t> QueryNumber(std::string_view query, std::string_view name) {
-    while (!query.empty()) {
-        const std::size_t amp = query.find('&');
-        const std::string_view pair = query.substr(0, amp);
-        query = amp == std::string_view::npos ? std::string_view{} : query.substr(amp + 1);
-        if (!pair.starts_with(name) || pair.size() <= name.size() || pair[name.size()] != '=') continue;
-        const std::string_view digits = pair.substr(name.size() + 1);
-        std::uint64_t value = 0;
-        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-        if (error == std::errc() && end == digits.data() + digits.size()) return value;
-        return std::nullopt;
-    }
-    return std::nullopt;
+std::optional<std::uint64_t> Number(const std::string& digits) {
+    std::uint64_t value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error != std::errc() || end != digits.data() + digits.size() || digits.empty()) return std::nullopt;
+    return value;
 }
 
-}  // namespace
-
-bool SiteRoutes::Answer(HttpConnection& connection, const Request& request) {
-    if (!request.wellFormed) return Reply(connection, request, 400, kText, "bad request\n");
-    const std::string& path = request.path;
-    if (request.method == "POST" && path == "/upload") {
-        stats_.uploadedBytes += request.bodyBytes;
-        return Reply(connection, request, 200, kJson, nlohmann::json{{"bytes", request.bodyBytes}}.dump());
-    }
-    if (request.method != "GET") return Reply(connection, request, 405, kText, "GET or POST /upload\n");
-    if (path == "/download") return Download(connection, request);
-    if (path == "/ping") {
-        ++stats_.pings;
-        return Reply(connection, request, 200, kText, "pong");
-    }
-    if (path == "/config.js") return Reply(connection, request, 200, "text/javascript; charset=utf-8", ConfigScript());
-    if (path == "/stats") return Reply(connection, request, 200, kJson, StatsJson());
-    return StaticFile(connection, request);
-}
-
-bool SiteRoutes::Download(HttpConnection& connection, const Request& request) {
-    const std::optional<std::uint64_t> asked = QueryNumber(request.query, "bytes");
-    if (!asked) return Reply(connection, request, 400, kText, "/download?bytes=N\n");
-    const std::uint64_t total = std::min(*asked, kMaxDownload);
-    if (!connection.Send(ResponseHead(200, "application/octet-stream", total, request.keepAlive))) return false;
-    // Not all zeros, in case anything on the way ever learns to compress.
+// Not all zeros, in case anything on the way ever learns to compress.
+const std::string& DownloadBlock() {
     static const std::string block = [] {
         std::string bytes(256 * 1024, '\0');
         std::uint32_t state = 2463534242u;
@@ -75,42 +41,80 @@ bool SiteRoutes::Download(HttpConnection& connection, const Request& request) {
         }
         return bytes;
     }();
-    for (std::uint64_t left = total; left > 0;) {
-        const std::size_t now = static_cast<std::size_t>(std::min<std::uint64_t>(left, block.size()));
-        if (!connection.Send(std::string_view(block).substr(0, now))) return false;
-        stats_.downloadedBytes += now;
-        left -= now;
-    }
-    return request.keepAlive;
+    return block;
 }
 
-bool SiteRoutes::StaticFile(HttpConnection& connection, const Request& request) {
-    if (options_.root.empty()) return Reply(connection, request, 404, kText, "no --root\n");
-    const std::optional<std::filesystem::path> file = FileUnderRoot(options_.root, request.path);
-    if (!file) return Reply(connection, request, 403, kText, "outside the root\n");
+void Download(const httplib::Request& request, httplib::Response& response, TransferStats& stats) {
+    const std::optional<std::uint64_t> asked = Number(request.get_param_value("bytes"));
+    if (!asked) return Reply(response, 400, "/download?bytes=N\n");
+    response.set_content_provider(static_cast<std::size_t>(std::min(*asked, kMaxDownload)),
+                                  "application/octet-stream",
+                                  [&stats](std::size_t, std::size_t length, httplib::DataSink& sink) {
+                                      const std::string& block = DownloadBlock();
+                                      const std::size_t now = std::min(length, block.size());
+                                      if (!sink.write(block.data(), now)) return false;
+                                      stats.downloadedBytes += now;
+                                      return true;
+                                  });
+}
+
+void StaticFile(const httplib::Request& request, httplib::Response& response, const ServerOptions& options) {
+    if (options.root.empty()) return Reply(response, 404, "no --root\n");
+    const std::optional<std::filesystem::path> file = FileUnderRoot(options.root, request.path);
+    if (!file) return Reply(response, 403, "outside the root\n");
     std::error_code error;
     if (std::filesystem::is_directory(*file, error)) {
         // As any web server does: relative links on the page then resolve inside the folder.
-        return Reply(connection, request, 301, kText, "moved\n", "Location: " + request.path + "/\r\n");
+        response.set_redirect(request.path + "/", 301);
+        return;
     }
     std::ifstream in(*file, std::ios::binary);
-    if (!in) return Reply(connection, request, 404, kText, "not found\n");
+    if (!in) return Reply(response, 404, "not found\n");
     const std::string body((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return Reply(connection, request, 200, ContentTypeOf(*file), body);
+    response.set_content(body, std::string(ContentTypeOf(*file)));
 }
 
-std::string SiteRoutes::ConfigScript() const {
-    const nlohmann::json config = {{"measureMs", options_.measureMs},
-                                   {"neverFinish", options_.neverFinish},
-                                   {"titles", options_.titles}};
+std::string ConfigScript(const ServerOptions& options) {
+    const nlohmann::json config = {{"measureMs", options.measureMs},
+                                   {"neverFinish", options.neverFinish},
+                                   {"titles", options.titles}};
     return "window.tidemarkConfig = " + config.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + ";\n";
 }
 
-std::string SiteRoutes::StatsJson() const {
-    return nlohmann::json{{"downloadedBytes", stats_.downloadedBytes.load()},
-                          {"uploadedBytes", stats_.uploadedBytes.load()},
-                          {"pings", stats_.pings.load()}}
-        .dump();
+}  // namespace
+
+void AddSiteRoutes(httplib::Server& server, const ServerOptions& options, TransferStats& stats) {
+    server.Post("/upload", [&stats](const httplib::Request&, httplib::Response& response,
+                                    const httplib::ContentReader& content) {
+        // Counted and thrown away as it arrives: the pages send megabytes at a time.
+        std::uint64_t bytes = 0;
+        const bool whole = content([&bytes](const char*, std::size_t length) {
+            bytes += length;
+            return true;
+        });
+        if (!whole) return;
+        stats.uploadedBytes += bytes;
+        Reply(response, 200, nlohmann::json{{"bytes", bytes}}.dump(), kJson);
+    });
+    server.Get("/download", [&stats](const httplib::Request& request, httplib::Response& response) {
+        Download(request, response, stats);
+    });
+    server.Get("/ping", [&stats](const httplib::Request&, httplib::Response& response) {
+        ++stats.pings;
+        Reply(response, 200, "pong");
+    });
+    server.Get("/config.js", [&options](const httplib::Request&, httplib::Response& response) {
+        Reply(response, 200, ConfigScript(options), "text/javascript; charset=utf-8");
+    });
+    server.Get("/stats", [&stats](const httplib::Request&, httplib::Response& response) {
+        const nlohmann::json counts = {{"downloadedBytes", stats.downloadedBytes.load()},
+                                       {"uploadedBytes", stats.uploadedBytes.load()},
+                                       {"pings", stats.pings.load()}};
+        Reply(response, 200, counts.dump(), kJson);
+    });
+    server.Get("/.*", [&options](const httplib::Request& request, httplib::Response& response) {
+        StaticFile(request, response, options);
+    });
 }
 
 }  // namespace tidemark::site_server

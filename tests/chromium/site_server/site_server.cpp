@@ -1,12 +1,8 @@
 #include "site_server.h"
 
-#include <arpa/inet.h>
-#include <fcntl.h>
-#include <netinet/in.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/signalfd.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,6 +10,9 @@
 #include <chrono>
 #include <cstring>
 #include <stdexcept>
+#include <thread>
+
+#include "site_routes.h"
 
 namespace tidemark::site_server {
 
@@ -25,27 +24,6 @@ std::int64_t NowMs() {
 }
 
 [[noreturn]] void Fail(const std::string& what) { throw std::runtime_error(what + ": " + std::strerror(errno)); }
-
-posix::UniqueFd Listen(int port) {
-    posix::UniqueFd listener(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
-    if (!listener) Fail("socket");
-    const int yes = 1;
-    ::setsockopt(listener.get(), SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    if (::bind(listener.get(), reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) Fail("bind");
-    if (::listen(listener.get(), 64) != 0) Fail("listen");
-    return listener;
-}
-
-int PortOf(int listener) {
-    sockaddr_in address{};
-    socklen_t length = sizeof address;
-    if (::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) != 0) Fail("getsockname");
-    return ntohs(address.sin_port);
-}
 
 // Blocked before any thread starts, so every thread inherits the mask and the
 // signals arrive only through the descriptor.
@@ -71,44 +49,47 @@ bool StdinEnded() {
 }  // namespace
 
 SiteServer::SiteServer(ServerOptions options)
-    : options_(std::move(options)),
-      routes_(options_, stats_),
-      listener_(Listen(options_.port)),
-      signals_(StopSignals()),
-      port_(PortOf(listener_.get())),
-      lastRequestMs_(NowMs()) {}
+    : options_(std::move(options)), signals_(StopSignals()), lastRequestMs_(NowMs()) {
+    // Each kept-alive connection holds a worker while it waits; Chromium keeps up to six to a host.
+    server_.new_task_queue = [] { return new httplib::ThreadPool(16); };
+    // As long as the client likes, as a browser's server does: a new connection mid-measurement would show in the figures.
+    server_.set_keep_alive_max_count(1'000'000);
+    // A client that stalls costs a worker for a while, never for good.
+    server_.set_read_timeout(std::chrono::seconds(10));
+    server_.set_write_timeout(std::chrono::seconds(10));
+    // Round trips are what /ping measures: no holding back small writes.
+    server_.set_tcp_nodelay(true);
+    server_.set_default_headers({{"Cache-Control", "no-store"}});
+    server_.set_pre_routing_handler([this](const httplib::Request&, httplib::Response&) {
+        Touch();
+        return httplib::Server::HandlerResponse::Unhandled;
+    });
+    server_.set_logger([this](const httplib::Request&, const httplib::Response&) { Touch(); });
+    AddSiteRoutes(server_, options_, stats_);
+
+    port_ = options_.port == 0 ? server_.bind_to_any_port("127.0.0.1")
+                               : (server_.bind_to_port("127.0.0.1", options_.port) ? options_.port : -1);
+    if (port_ <= 0) throw std::runtime_error("cannot listen on 127.0.0.1 port " + std::to_string(options_.port));
+}
 
 void SiteServer::Touch() { lastRequestMs_ = NowMs(); }
 
-std::int64_t SiteServer::IdleMs() const { return NowMs() - lastRequestMs_.load(); }
-
-void SiteServer::Serve(HttpConnection& connection) {
-    while (const std::optional<Request> request = connection.NextRequest()) {
-        Touch();
-        const bool keepGoing = routes_.Answer(connection, *request);
-        Touch();
-        if (!keepGoing) return;
-    }
-}
-
 void SiteServer::Run() {
-    ConnectionSet connections([this](HttpConnection& connection) { Serve(connection); });
+    std::thread serving([this] { server_.listen_after_bind(); });
+    // stop() does nothing until the server runs, which it does first thing.
+    while (!server_.is_running()) std::this_thread::yield();
     for (;;) {
-        connections.JoinFinished();
-        const std::int64_t idleLeft = options_.idleExitMs - IdleMs();
-        if (idleLeft <= 0) return;
-        pollfd watched[] = {{listener_.get(), POLLIN, 0}, {signals_.get(), POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
-        // At least once a second, so finished threads do not pile up.
-        const int waited = ::poll(watched, 3, static_cast<int>(std::min<std::int64_t>(idleLeft, 1000)));
+        const std::int64_t idleLeft = options_.idleExitMs - (NowMs() - lastRequestMs_.load());
+        if (idleLeft <= 0) break;
+        pollfd watched[] = {{signals_.get(), POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
+        const int waited = ::poll(watched, 2, static_cast<int>(idleLeft));
         if (waited < 0 && errno != EINTR) Fail("poll");
         if (waited <= 0) continue;
-        if (watched[1].revents != 0) return;
-        if (watched[2].revents != 0 && StdinEnded()) return;
-        if (watched[0].revents & POLLIN) {
-            posix::UniqueFd client(::accept4(listener_.get(), nullptr, nullptr, SOCK_CLOEXEC));
-            if (client) connections.Start(std::move(client));
-        }
+        if (watched[0].revents != 0) break;
+        if (watched[1].revents != 0 && StdinEnded()) break;
     }
+    server_.stop();
+    serving.join();
 }
 
 }  // namespace tidemark::site_server

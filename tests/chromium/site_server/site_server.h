@@ -3,9 +3,10 @@
 #include <atomic>
 #include <cstdint>
 
-#include "connection_set.h"
+#include <httplib.h>
+
+#include "posix/unique_fd.h"
 #include "server_options.h"
-#include "site_routes.h"
 #include "transfer_stats.h"
 
 namespace tidemark::site_server {
@@ -23,14 +24,11 @@ public:
     void Run();
 
 private:
-    void Serve(HttpConnection& connection);
     void Touch();
-    std::int64_t IdleMs() const;
 
     ServerOptions options_;
     TransferStats stats_;
-    SiteRoutes routes_;
-    posix::UniqueFd listener_;
+    httplib::Server server_;
     posix::UniqueFd signals_;
     int port_ = 0;
     std::atomic<std::int64_t> lastRequestMs_;
