@@ -1,6 +1,8 @@
 #include "report/csv_reader.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 #include "common/text.h"
 
@@ -44,7 +46,43 @@ std::size_t Utf8Length(std::string_view text, std::size_t at) {
     return length;
 }
 
-bool IsLegacyLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+// A double-byte character of the Japanese code page; its second byte is never a comma or a quote.
+std::size_t LegacyLength(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    if (!((lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC)) || at + 1 >= text.size()) return 1;
+    const auto trail = static_cast<unsigned char>(text[at + 1]);
+    return (trail >= 0x40 && trail <= 0x7E) || (trail >= 0x80 && trail <= 0xFC) ? 2 : 1;
+}
+
+// Without the platform's decoder: ASCII stays, the Japanese code page's
+// morning and afternoon markers (which a Time column may hold) become
+// themselves, and every other character one replacement mark.
+std::string LegacyFallback(std::string_view text) {
+    static constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kKnown = {
+        std::pair{std::string_view("\x8C\xDF\x91\x4F"), std::string_view("\xE5\x8D\x88\xE5\x89\x8D")},   // 午前
+        std::pair{std::string_view("\x8C\xDF\x8C\xE3"), std::string_view("\xE5\x8D\x88\xE5\xBE\x8C")}};  // 午後
+    std::string valid;
+    valid.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            valid += text[i++];
+            continue;
+        }
+        bool known = false;
+        for (const auto& [legacy, utf8] : kKnown)
+            if (text.substr(i).starts_with(legacy)) {
+                valid += utf8;
+                i += legacy.size();
+                known = true;
+                break;
+            }
+        if (known) continue;
+        i += LegacyLength(text, i);
+        valid += kReplacement;
+    }
+    return valid;
+}
 
 std::string Excerpt(std::string_view line) {
     std::string text = ValidUtf8(line.substr(0, kExcerptBytes));
@@ -95,8 +133,7 @@ std::string ValidUtf8(std::string_view text) {
             i += length;
             continue;
         }
-        const auto lead = static_cast<unsigned char>(text[i]);
-        i += IsLegacyLeadByte(lead) && i + 1 < text.size() ? 2 : 1;
+        i += LegacyLength(text, i);
         valid += kReplacement;
     }
     return valid;
@@ -135,7 +172,7 @@ History ReadHistory(std::string_view bytes, const LegacyDecoder& decodeLegacy) {
         history.legacyText = true;
         std::optional<std::string> converted;
         if (decodeLegacy) converted = decodeLegacy(std::string(bytes));
-        decoded = converted && IsUtf8(*converted) ? std::move(*converted) : ValidUtf8(bytes);
+        decoded = converted && IsUtf8(*converted) ? std::move(*converted) : LegacyFallback(bytes);
         bytes = decoded;
     }
 

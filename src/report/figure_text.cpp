@@ -54,6 +54,13 @@ std::optional<std::string> PlainNumber(std::string_view text) {
     if (plain.empty() || plain == ".") return std::nullopt;
     return plain;
 }
+
+bool IsUnit(std::string_view text) {
+    const std::string unit = LowerAscii(TrimBlanks(text));
+    for (const Unit& known : kUnits)
+        if (known.name == unit) return true;
+    return false;
+}
 }  // namespace
 
 FigureKind KindOf(Column column) {
@@ -65,7 +72,10 @@ std::optional<Reading> ReadFigure(std::string_view field, FigureKind kind) {
     const std::string text = TrimBlanks(field);
     if (text.empty()) return Reading{Reading::State::Empty, 0.0};
     if (text == "----") return Reading{Reading::State::NotChosen, 0.0};
-    if (LowerAscii(text) == "error" || text.find_first_not_of("-\xE2\x80\x94") == std::string::npos)
+    // "--" or "--Mbps": the page's placeholder where its figure did not come.
+    const std::size_t placeholderEnd = text.find_first_not_of("-\xE2\x80\x94");
+    if (LowerAscii(text) == "error" || placeholderEnd == std::string::npos ||
+        (placeholderEnd > 0 && IsUnit(std::string_view(text).substr(placeholderEnd))))
         return Reading{Reading::State::Failed, 0.0};
 
     std::size_t numberEnd = 0;

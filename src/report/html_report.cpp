@@ -16,7 +16,7 @@ constexpr std::size_t kMostLinesNamed = 200;
 constexpr std::size_t kMostReasons = 40;
 
 constexpr const char* kStyle = R"(
-body{font-family:"Noto Sans","IPAGothic",Meiryo,sans-serif;margin:24px auto;max-width:960px;color:#222;background:#fff}
+body{font-family:"Segoe UI",Meiryo,"DejaVu Sans","Noto Sans","IPAPGothic",sans-serif;margin:24px auto;max-width:960px;color:#222;background:#fff}
 h1{font-size:22px;margin:0 0 4px}h2{font-size:17px;margin:28px 0 8px;border-bottom:1px solid #ccc}
 p.meta{color:#555;margin:0 0 8px}
 table{border-collapse:collapse;font-size:13px;margin:6px 0}

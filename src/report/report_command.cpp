@@ -99,13 +99,13 @@ int RunReportCommand(RecordFiles& files, const std::vector<std::string>& argumen
                      std::ostream& out, std::ostream& err) {
     const ReportArguments parsed = ParseReportArguments(arguments);
     if (!parsed.request) {
-        err << parsed.error << "\n";
+        err << parsed.error << "\nUsage:" << ReportUsage("Tidemark").substr(6);
         return 2;
     }
     try {
         const ReportMade made = MakeReport(files, *parsed.request, now);
         out << made.outputPath << ": " << made.rows << " runs";
-        if (made.unreadable > 0) out << ", " << made.unreadable << " lines not read";
+        if (made.unreadable > 0) out << ", " << made.unreadable << (made.unreadable == 1 ? " line" : " lines") << " not read";
         out << "\n";
         return 0;
     } catch (const PlatformError& error) {

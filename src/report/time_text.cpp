@@ -21,12 +21,11 @@ enum class Order { YearMonthDay, MonthDayYear, DayMonthYear };
 
 bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
-// Markers of the morning and the afternoon in the locales a 12-hour clock is
-// common in, also as the Japanese code page's bytes when the file was not decoded.
+// Markers of the morning and the afternoon in the locales a 12-hour clock is common in.
 Meridiem FindMeridiem(std::string_view text) {
-    for (std::string_view pm : {"PM", "pm", "p.m.", "P.M.", "午後", "下午", "오후", "\x8C\xDF\x8C\xE3"})
+    for (std::string_view pm : {"PM", "pm", "p.m.", "P.M.", "午後", "下午", "오후"})
         if (Contains(text, pm)) return Meridiem::Pm;
-    for (std::string_view am : {"AM", "am", "a.m.", "A.M.", "午前", "上午", "오전", "\x8C\xDF\x91\x4F"})
+    for (std::string_view am : {"AM", "am", "a.m.", "A.M.", "午前", "上午", "오전"})
         if (Contains(text, am)) return Meridiem::Am;
     return Meridiem::None;
 }
@@ -89,7 +88,8 @@ std::optional<LocalStamp> Stamp(const Pieces& pieces, Order order) {
             day = pieces.date[0], month = pieces.date[1], year = pieces.date[2], yearDigits = pieces.dateDigits[2];
             break;
     }
-    if (yearDigits != 2 && yearDigits != 4) return std::nullopt;
+    // A two-digit year comes last; first it would be read as a day (13.01.24).
+    if (yearDigits != 4 && (yearDigits != 2 || order == Order::YearMonthDay)) return std::nullopt;
     if (yearDigits == 2) year += 2000;
     if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) return std::nullopt;
     return LocalStamp{DaysFromCivil(year, month, day) * 86400 + pieces.hour * 3600 + pieces.minute * 60 +
