@@ -4,6 +4,7 @@
 
 #include "common/app_identity.h"
 #include "common/version.h"
+#include "report/report_command.h"
 
 namespace tidemark::qt {
 
@@ -27,6 +28,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         } else if (argument.starts_with(kInspectEquals)) {
             line.inspect = argument.substr(kInspectEquals.size());
             if (line.inspect->empty()) Fail(line, "--inspect needs an address");
+        } else if (argument == "--report") {
+            line.report.emplace(arguments.begin() + static_cast<std::ptrdiff_t>(i) + 1, arguments.end());
+            break;
         } else if (argument == "--simulated") {
             line.browser = BrowserChoice::Simulated;
         } else if (argument == "--help" || argument == "-h") {
@@ -43,7 +47,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 std::string UsageText(const std::string& program) {
     return "Usage: " + program +
            " [--simulated]\n"
-           "       " + program + " --inspect ADDRESS\n"
+           "       " + program + " --inspect ADDRESS\n" + report::ReportUsage(program) +
            "Measures the speed of your internet line at a fixed interval and appends each\n"
            "measurement to a CSV file in your Documents folder.\n"
            "\n"
@@ -53,6 +57,11 @@ std::string UsageText(const std::string& program) {
            "               open ADDRESS in a headless Chromium of its own, print the page's\n"
            "               elements as the measurement sees them and, for the three services'\n"
            "               addresses, which of the elements the measurement looks for are there\n"
+           "  --report FILE.csv\n"
+           "               write the history of a result file as one HTML page (FILE.html, or\n"
+           "               --output FILE.html), with the share of runs below --below MBPS\n"
+           "               (default 10) and the reasons of failed runs from the run log in\n"
+           "               ~/.local/state/tidemark; opens no window\n"
            "  --help       show this text\n"
            "  --version    show the version\n"
            "\n"

@@ -15,6 +15,8 @@ struct CommandLine {
     // --inspect ADDRESS or --inspect=ADDRESS: print that page's control view instead of opening the
     // window. Empty, with the error set, when the address is missing.
     std::optional<std::string> inspect;
+    // --report and the arguments after it, which are the report's own.
+    std::optional<std::vector<std::string>> report;
     std::string error;  // the first option not understood; empty when all were
 };
 

@@ -14,7 +14,10 @@
 #include "qt/app_icon.h"
 #include "qt/command_line.h"
 #include "qt/form1_window.h"
+#include "qt/linux_record_files.h"
 #include "qt/qt_platform.h"
+#include "qt/qt_report_viewer.h"
+#include "qt/report_main.h"
 
 int main(int argc, char* argv[]) {
     // --version, --help and --inspect answer before Qt starts, so they need no display.
@@ -35,6 +38,7 @@ int main(int argc, char* argv[]) {
         }
         return tidemark::chromium::InspectPage(*asked.inspect, std::cout, std::cerr);
     }
+    if (asked.report) return tidemark::qt::RunReport(*asked.report);
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(tidemark::kAppTitle));
@@ -52,6 +56,10 @@ int main(int argc, char* argv[]) {
 
     tidemark::qt::QtPlatform services(line.browser);
     tidemark::Context context(services.platform);
+    tidemark::qt::LinuxRecordFiles recordFiles;
+    tidemark::qt::QtReportViewer reportViewer;
+    tidemark::RecordServices records{recordFiles, reportViewer};
+    context.records = &records;
     tidemark::Form1 form(context);
 
     // Closing ends the process at once, also from inside a wait of a run,
