@@ -66,7 +66,7 @@ double YAxis(std::string& svg, double maxValue, const std::string& unit) {
 void Legend(std::string& svg, const std::vector<std::pair<std::string, std::string>>& entries) {
     int x = kWidth - kRight;
     for (auto it = entries.rbegin(); it != entries.rend(); ++it) {
-        const int width = 22 + 7 * static_cast<int>(it->first.size());
+        const int width = 30 + 7 * static_cast<int>(it->first.size());
         x -= width;
         svg += "<rect x=\"" + std::to_string(x) + "\" y=\"10\" width=\"12\" height=\"10\" fill=\"" + it->second +
                "\"/><text class=\"lg\" x=\"" + std::to_string(x + 16) + "\" y=\"19\">" + Escape(it->first) +
