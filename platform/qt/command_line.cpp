@@ -44,8 +44,15 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                    "sees them and, for the three services' addresses, which of the elements the measurement looks "
                    "for are there.",
         "ADDRESS");
+    const QCommandLineOption report(
+        "report", "Write the history of a result file as one HTML page (FILE.html beside it, or --output) with the "
+                  "reasons of failed runs from the run log in ~/.local/state/tidemark; opens no window.",
+        "FILE.csv");
+    const QCommandLineOption output({"o", "output"}, "With --report: the page to write.", "FILE.html");
+    const QCommandLineOption below(
+        "below", "With --report: the speed whose share of runs below it the report gives (default 10).", "MBPS");
     const QCommandLineOption platform("platform", "Qt's platform plugin for the window, as QT_QPA_PLATFORM.", "NAME");
-    parser.addOptions({simulated, inspect, platform});
+    parser.addOptions({simulated, inspect, report, output, below, platform});
 
     if (!parser.parse(arguments)) return Refused(parser, parser.errorText());
     if (!parser.positionalArguments().isEmpty()) {
@@ -64,6 +71,24 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         const QString address = parser.value(inspect);
         if (address.isEmpty() || address.startsWith('-')) return Refused(parser, "--inspect needs an address.");
         line.inspect = address.toStdString();
+    }
+    if (parser.isSet(report)) {
+        report::ReportRequest request;
+        const QString csv = parser.value(report);
+        if (csv.isEmpty() || csv.startsWith('-')) return Refused(parser, "--report needs a result file (FILE.csv).");
+        if (line.inspect) return Refused(parser, "--inspect and --report cannot be asked together.");
+        request.csvPath = csv.toStdString();
+        request.outputPath = parser.value(output).toStdString();
+        if (parser.isSet(below)) {
+            bool number = false;
+            request.belowMbps = parser.value(below).toDouble(&number);
+            if (!number || !(request.belowMbps > 0)) {
+                return Refused(parser, "--below needs a speed in Mbps greater than 0.");
+            }
+        }
+        line.report = request;
+    } else if (parser.isSet(output) || parser.isSet(below)) {
+        return Refused(parser, "--output and --below go with --report.");
     }
     return line;
 }

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "qt/linux_browser.h"
+#include "report/report_command.h"
 
 namespace tidemark::qt {
 
@@ -13,6 +14,8 @@ struct CommandLine {
     BrowserChoice browser = BrowserChoice::Chromium;
     // --inspect ADDRESS: print that page's control view instead of opening the window.
     std::optional<std::string> inspect;
+    // --report FILE.csv [--output FILE.html] [--below MBPS]: write the report instead of opening the window.
+    std::optional<report::ReportRequest> report;
 
     // Set when the program is to print `answer` and end with this status instead of running:
     // 0 for --help and --version (on stdout), 2 for options it cannot take (on stderr, with the usage).

@@ -86,6 +86,7 @@ void Form1Window::Build() {
     cmdStop_ = As<QPushButton>(Control("cmdStop"));
     cmdTestNow_ = As<QPushButton>(Control("cmdTestNow"));
     cmdStart_ = As<QPushButton>(Control("cmdStart"));
+    cmdReport_ = As<QPushButton>(Control("cmdReport"));
     lblTimeRemain_ = As<QLabel>(Control("lblTimeRemain"));
     chkFAST_->setFocus(Qt::OtherFocusReason);
 }
@@ -135,6 +136,7 @@ void Form1Window::Connect() {
     ConnectButton(cmdStart_, [this] { form_.cmdStart_Click(); });
     ConnectButton(cmdStop_, [this] { form_.cmdStop_Click(); });
     ConnectButton(cmdTestNow_, [this] { form_.cmdTestNow_Click(); });
+    ConnectButton(cmdReport_, [this] { form_.cmdReport_Click(); });
     connect(&tmrProc_, &QTimer::timeout, this, &Form1Window::Tick);
 
     validator_ = new FocusLeaveValidator(this);
@@ -153,7 +155,7 @@ void Form1Window::Connect() {
     for (QWidget* control : {static_cast<QWidget*>(chkFAST_), static_cast<QWidget*>(chkUSEN_),
                              static_cast<QWidget*>(chkSPEED_), static_cast<QWidget*>(chkCloseEdge_),
                              static_cast<QWidget*>(cmdStop_), static_cast<QWidget*>(cmdTestNow_),
-                             static_cast<QWidget*>(cmdStart_)})
+                             static_cast<QWidget*>(cmdStart_), static_cast<QWidget*>(cmdReport_)})
         validator_->Watch(control);
 }
 
@@ -191,6 +193,7 @@ void Form1Window::SyncFromForm() {
     cmdStop_->setEnabled(form_.cmdStop.Enabled);
     cmdTestNow_->setEnabled(form_.cmdTestNow.Enabled);
     cmdStart_->setEnabled(form_.cmdStart.Enabled);
+    cmdReport_->setEnabled(form_.cmdReport.Enabled);
     Frame1_->setEnabled(form_.Frame1.Enabled);
     lblTimeRemain_->setText(QString::fromStdString(form_.lblTimeRemain.Caption));
     tmrProc_.setInterval(form_.tmrProc.Interval);

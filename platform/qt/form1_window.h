@@ -58,6 +58,7 @@ private:
     QPushButton* cmdStop_ = nullptr;
     QPushButton* cmdTestNow_ = nullptr;
     QPushButton* cmdStart_ = nullptr;
+    QPushButton* cmdReport_ = nullptr;
     QWidget* Frame1_ = nullptr;
     QLabel* lblTimeRemain_ = nullptr;
     QTimer tmrProc_;

@@ -13,12 +13,15 @@
 #include "qt/app_icon.h"
 #include "qt/command_line.h"
 #include "qt/form1_window.h"
+#include "qt/linux_record_files.h"
 #include "qt/qt_platform.h"
+#include "qt/qt_report_viewer.h"
+#include "qt/report_main.h"
 
 int main(int argc, char* argv[]) {
     tidemark::qt::CommandLine line;
     {
-        // Read before any window system is asked for, so that --help, --version and --inspect need no display.
+        // Read before any window system is asked for, so that --help, --version, --inspect and --report need no display.
         QCoreApplication reader(argc, argv);
         QCoreApplication::setApplicationName(QString::fromUtf8(tidemark::kAppTitle));
         QCoreApplication::setApplicationVersion(QString::fromUtf8(tidemark::kVersion));
@@ -29,6 +32,7 @@ int main(int argc, char* argv[]) {
         return *line.exitStatus;
     }
     if (line.inspect) return tidemark::chromium::InspectPage(*line.inspect, std::cout, std::cerr);
+    if (line.report) return tidemark::qt::RunReport(*line.report);
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(tidemark::kAppTitle));
@@ -37,6 +41,10 @@ int main(int argc, char* argv[]) {
 
     tidemark::qt::QtPlatform services(line.browser);
     tidemark::Context context(services.platform);
+    tidemark::qt::LinuxRecordFiles recordFiles;
+    tidemark::qt::QtReportViewer reportViewer;
+    tidemark::RecordServices records{recordFiles, reportViewer};
+    context.records = &records;
     tidemark::Form1 form(context);
 
     // Closing ends the process at once, also from inside a wait of a run,

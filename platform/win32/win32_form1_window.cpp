@@ -108,6 +108,7 @@ void Win32Form1Window::Build(HINSTANCE instance) {
     cmdStop_ = Control("cmdStop");
     cmdTestNow_ = Control("cmdTestNow");
     cmdStart_ = Control("cmdStart");
+    cmdReport_ = Control("cmdReport");
     lblTimeRemain_ = Control("lblTimeRemain");
 }
 
@@ -123,7 +124,8 @@ void Win32Form1Window::Guard() {
         Run([&] { form_.txtInterval_Validate(cancel); });
         return cancel;
     });
-    for (const HWND control : {chkFAST_, chkUSEN_, chkSPEED_, chkCloseEdge_, cmdStop_, cmdTestNow_, cmdStart_})
+    for (const HWND control : {chkFAST_, chkUSEN_, chkSPEED_, chkCloseEdge_, cmdStop_, cmdTestNow_, cmdStart_,
+                               cmdReport_})
         guard_->Watch(control);
 }
 
@@ -232,6 +234,8 @@ void Win32Form1Window::OnCommand(HWND control, UINT code) {
         Run([&] { form_.cmdStop_Click(); });
     } else if (control == cmdTestNow_) {
         Run([&] { form_.cmdTestNow_Click(); });
+    } else if (control == cmdReport_) {
+        Run([&] { form_.cmdReport_Click(); });
     }
 }
 
@@ -271,6 +275,7 @@ void Win32Form1Window::SyncFromForm() {
         ShowEnabled(cmdStop_, form_.cmdStop.Enabled);
         ShowEnabled(cmdTestNow_, form_.cmdTestNow.Enabled);
         ShowEnabled(cmdStart_, form_.cmdStart.Enabled);
+        ShowEnabled(cmdReport_, form_.cmdReport.Enabled);
         ShowText(lblTimeRemain_, form_.lblTimeRemain.Caption);
     } catch (...) {
         syncing_ = false;

@@ -82,6 +82,7 @@ private:
     HWND cmdStop_ = nullptr;
     HWND cmdTestNow_ = nullptr;
     HWND cmdStart_ = nullptr;
+    HWND cmdReport_ = nullptr;
     HWND Frame1_ = nullptr;
     HWND lblTimeRemain_ = nullptr;
     HWND focusWhenInactive_ = nullptr;

@@ -13,6 +13,8 @@
 #include "wide_text.h"
 #include "win32_file_system.h"
 #include "win32_form1_window.h"
+#include "win32_record_files.h"
+#include "win32_report_command.h"
 #include "win32_services.h"
 #include "win32_special_folders.h"
 
@@ -47,12 +49,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     using namespace tidemark;
     using namespace tidemark::win32;
     try {
+        if (const auto reportStatus = RunReportIfAsked()) return *reportStatus;
         const ComApartment apartment;
         Win32Services services;
         Win32FileSystem files;
         Win32SpecialFolders specialFolders;
         Platform platform = services.MakePlatform(files, specialFolders);
         Context context(platform);
+        Win32RecordFiles recordFiles;
+        Win32ReportViewer reportViewer;
+        RecordServices records{recordFiles, reportViewer};
+        context.records = &records;
         Form1 form(context);
 
         // The thread gets its message queue, and with it a keyboard state for

@@ -12,6 +12,8 @@
 #include "common/reentry_guard.h"
 #include "common/wait_clock.h"
 #include "common/window_utils.h"
+#include "report/report_command.h"
+#include "run/result_file.h"
 #include "run/run_speed_tests.h"
 
 namespace tidemark {
@@ -135,7 +137,9 @@ void Form1::tmrProc_Timer() {
     if (NextRunTime - kDueWindowSeconds < now && now < NextRunTime + kDueWindowSeconds) {
         cmdStop.Enabled = false;
         cmdTestNow.Enabled = false;
+        cmdReport.Enabled = false;
         RunSpeedTests(context_, CurrentRunSettings(), *this, elmEdgeWindow, elmEdgeTab);
+        cmdReport.Enabled = true;
         if (RunAborted) return;
         NextRunTime += IntervalSeconds();  // from the slot's own time, not the run's end
     } else if (NextRunTime < now) {
@@ -147,6 +151,23 @@ void Form1::tmrProc_Timer() {
     }
     cmdTestNow.Enabled = true;
     cmdStop.Enabled = true;
+}
+
+void Form1::cmdReport_Click() {
+    if (context_.records == nullptr) return ShowInformation("This program keeps no record to report on.");
+    RecordServices& records = *context_.records;
+    std::string csvPath;
+    try {
+        csvPath = FormCsvPath(context_.platform, txtFileName.Text);
+        const report::ReportRequest request{csvPath, records.files.Folder() + txtFileName.Text + ".html",
+                                            report::kDefaultBelowMbps};
+        const report::ReportMade made = report::MakeReport(records.files, request, context_.platform.clock.Now());
+        records.viewer.Show(made.outputPath);
+    } catch (const PlatformError& error) {
+        ShowInformation(error.code() == kFileNotFound && !csvPath.empty()
+                            ? "There is no result file yet: " + csvPath
+                            : std::string("The report could not be made: ") + error.what());
+    }
 }
 
 void Form1::AbortSchedule() {

@@ -36,6 +36,9 @@ public:
     void cmdStart_Click();
     void cmdStop_Click();
     void cmdTestNow_Click();
+    // Writes the report of the result file into the program's state folder
+    // and shows it in the default browser.
+    void cmdReport_Click();
     void tmrProc_Timer();
 
     Context& context() { return context_; }
@@ -49,6 +52,7 @@ public:
     CommandButton cmdStop;
     CommandButton cmdTestNow;
     CommandButton cmdStart;
+    CommandButton cmdReport;
     Frame Frame1;
     Label lblTimeRemain;
     Timer tmrProc;

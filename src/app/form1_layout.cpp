@@ -30,6 +30,10 @@ constexpr std::array kControls = {
     ControlDescription{"cmdStop", -1, K::CommandButton, "", "Stop (&A)", {60, 2370, 1000, 405}, 6, 0, 0.0, ""},
     ControlDescription{"cmdTestNow", -1, K::CommandButton, "", "TestNow", {1260, 2490, 855, 285}, 7, 0, 9.0, ""},
     ControlDescription{"cmdStart", -1, K::CommandButton, "", "Start (&S)", {2190, 2370, 1000, 405}, 8, 0, 0.0, ""},
+    // Beside the status heading, the one free place; last in the tab order so the
+    // schedule's keys stay where they were.
+    ControlDescription{"cmdReport", -1, K::CommandButton, "", "&Report", {2430, 1860, 765, 225}, 9, 0, 9.0,
+                       "The history of the result file as a page in your browser"},
     ControlDescription{"Frame1", -1, K::Frame, "", "", {60, 0, 3135, 1845}, -1, 0, 0.0, ""},
     ControlDescription{"Label1", 0, K::Label, "Frame1", "File Name", {120, 660, 945, 255}, -1, 0, 0.0, ""},
     ControlDescription{"Label1", 1, K::Label, "Frame1", ".csv", {2640, 660, 405, 255}, -1, 0, 0.0, ""},

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/platform.h"
+#include "common/record_files.h"
 #include "uia/automation.h"
 
 namespace tidemark {
@@ -25,6 +26,8 @@ struct Context {
     explicit Context(Platform& platformServices) : platform(platformServices) {}
 
     Platform& platform;
+    // The run log's and the report's services; none where the program keeps no record.
+    RecordServices* records = nullptr;
     AutomationState automation;
     std::string EdgePath;
 };

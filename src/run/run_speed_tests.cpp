@@ -7,6 +7,7 @@
 #include "common/automation_startup.h"
 #include "common/window_utils.h"
 #include "run/result_file.h"
+#include "run/run_log.h"
 #include "run/run_texts.h"
 #include "sites/fast_site.h"
 #include "sites/site_page.h"
@@ -28,10 +29,16 @@ enum Pair : std::size_t { kFast, kUsenDown, kUsenUp, kUsenPing, kUsenJitter, kSp
 class Run {
 public:
     Run(Context& context, const RunSettings& settings, RunHost& host, Ref<Element>& window, Ref<Element>& tab)
-        : context_(context), settings_(settings), host_(host), window_(window), tab_(tab) {}
+        : context_(context),
+          settings_(settings),
+          host_(host),
+          window_(window),
+          tab_(tab),
+          log_(context.records, context.platform.clock) {}
 
     void Go() {
         Status(run_text::kNowTesting);
+        log_.Write(run_log::kStart, ChosenServices() + "into " + settings_.fileName + ".csv");
         try {
             const Ending ending = Measure();
             if (ending != Ending::Failed) {
@@ -42,29 +49,42 @@ public:
                 } else if (ending == Ending::AllDone) {
                     Status(run_text::kAllDone);
                 }
+                stage_ = "row";
                 if (ending != Ending::FileInUse) WriteRow();
+                stage_ = "closing Edge";
                 CloseEdgeIfDue();
+                LogEnd();
                 return;
             }
-        } catch (const PlatformError&) {
-            // The one error trap: whatever the platform reported ends in the error ending.
+        } catch (const PlatformError& error) {
+            // The one error trap: whatever the platform reported ends in the error ending,
+            // and its own text and code go to the log.
+            Fail(ErrorText(error));
         }
         ErrorEnding();
+        LogEnd();
     }
 
 private:
     Ending Measure() {
         for (ResultPair& pair : pairs_) pair = {std::string(run_text::kNotObtained), ""};
+        stage_ = "result file";
         file_.emplace(context_.platform, settings_.fileName);
         if (!file_->WriteHeaderIfNew() && file_->InUse()) {
+            Fail("the result file " + file_->Path() + " is held by another program");
             BringFormToFront(context_.platform);
             context_.platform.messageBoxes.Show(std::string(run_text::kFileInUse), "", MessageButtons::Ok,
                                                 MessageIcon::Information);
             GiveUpOnFile();
             return Ending::FileInUse;
         }
+        stage_ = "UI Automation";
         InitAutomation(context_);  // without UI Automation the run ends here, in its error ending
-        if (!RestoreMinimisedWindow()) return Ending::Failed;
+        stage_ = "Edge window";
+        if (!RestoreMinimisedWindow()) {
+            Fail("the minimised Edge window could not be restored");
+            return Ending::Failed;
+        }
         MeasureFast();
         if (const auto ending = MeasureUsen()) return *ending;
         if (const auto ending = MeasureSpeed()) return *ending;
@@ -77,14 +97,37 @@ private:
         return SetEdgeWindowState(context_, window_, uia::visual_state::Normal);
     }
 
-    bool Open(const Site& site) {
+    bool Open(const Site& site, std::string_view service) {
+        stage_ = service;
         timedOut_ = false;  // an earlier service's wait must not make this one's failure a time-out
-        return OpenSitePage(context_, window_, browserView_, tab_, document_, std::string(site.address),
-                            std::string(site.title), timedOut_);
+        if (OpenSitePage(context_, window_, browserView_, tab_, document_, std::string(site.address),
+                         std::string(site.title), timedOut_)) {
+            log_.Write(run_log::kStep, stage_ + ": page opened");
+            return true;
+        }
+        Fail(std::string(timedOut_ ? "the page's title did not show in time" : "the page could not be opened") +
+             PageShown());
+        return false;
     }
 
     bool WaitAgain(const Site& site) {
-        return WaitSitePage(context_, window_, browserView_, document_, std::string(site.title), timedOut_);
+        log_.Write(run_log::kStep, stage_ + ": test failed, trying once more" + PageShown());
+        if (WaitSitePage(context_, window_, browserView_, document_, std::string(site.title), timedOut_)) return true;
+        Fail("the page's title was gone before the second try" + PageShown());
+        return false;
+    }
+
+    // Logs what a test left, whether it passed or not.
+    bool Tested(bool passed, std::size_t first, std::size_t last) {
+        std::string figures;
+        for (std::size_t i = first; i <= last; ++i) figures += " " + pairs_[i].figure + pairs_[i].unit;
+        log_.Write(passed ? run_log::kResult : run_log::kStep, stage_ + ":" + figures);
+        return passed;
+    }
+
+    bool TestedTwice(bool passed) {
+        if (!passed) Fail("the test failed twice" + PageShown());
+        return passed;
     }
 
     void NotChosen(std::size_t first, std::size_t last) {
@@ -97,11 +140,13 @@ private:
     // FAST never ends the run: a page not opened or a test failed twice leaves its column as it is.
     void MeasureFast() {
         if (!settings_.fast) return NotChosen(kFast, kFast);
-        if (!Open(kSiteFAST)) return NotObtained(kFast, kFast);
+        if (!Open(kSiteFAST, "FAST")) return NotObtained(kFast, kFast);
         auto test = [this] {
-            return TestFAST(context_, window_, browserView_, tab_, document_, pairs_[kFast].figure, pairs_[kFast].unit);
+            return Tested(TestFAST(context_, window_, browserView_, tab_, document_, pairs_[kFast].figure,
+                                   pairs_[kFast].unit),
+                          kFast, kFast);
         };
-        if (test() || (WaitAgain(kSiteFAST) && test())) Status(run_text::kFastDone);
+        if (test() || (WaitAgain(kSiteFAST) && TestedTwice(test()))) Status(run_text::kFastDone);
     }
 
     std::optional<Ending> MeasureUsen() {
@@ -109,17 +154,18 @@ private:
             NotChosen(kUsenDown, kUsenJitter);
             return std::nullopt;
         }
-        if (!Open(kSiteUSEN)) {
+        if (!Open(kSiteUSEN, "USEN")) {
             NotObtained(kUsenDown, kUsenJitter);
             return timedOut_ ? Ending::TimedOut : Ending::Failed;
         }
         auto test = [this] {
-            return TestUSEN(context_, window_, browserView_, tab_, document_, pairs_[kUsenDown].figure,
-                            pairs_[kUsenDown].unit, pairs_[kUsenUp].figure, pairs_[kUsenUp].unit,
-                            pairs_[kUsenPing].figure, pairs_[kUsenPing].unit, pairs_[kUsenJitter].figure,
-                            pairs_[kUsenJitter].unit);
+            return Tested(TestUSEN(context_, window_, browserView_, tab_, document_, pairs_[kUsenDown].figure,
+                                   pairs_[kUsenDown].unit, pairs_[kUsenUp].figure, pairs_[kUsenUp].unit,
+                                   pairs_[kUsenPing].figure, pairs_[kUsenPing].unit, pairs_[kUsenJitter].figure,
+                                   pairs_[kUsenJitter].unit),
+                          kUsenDown, kUsenJitter);
         };
-        if (!test() && !(WaitAgain(kSiteUSEN) && test())) return Ending::Failed;
+        if (!test() && !(WaitAgain(kSiteUSEN) && TestedTwice(test()))) return Ending::Failed;
         Status(run_text::kUsenDone);
         return std::nullopt;
     }
@@ -129,18 +175,22 @@ private:
             NotChosen(kSpeedDown, kSpeedPing);
             return std::nullopt;
         }
-        if (!Open(kSiteSPEED)) {
+        if (!Open(kSiteSPEED, "SPEED")) {
             NotObtained(kSpeedDown, kSpeedPing);
             return timedOut_ ? Ending::TimedOut : Ending::Failed;
         }
         std::string serverText;
-        if (!WaitSpeedServerChosen(context_, window_, browserView_, document_, serverText)) return Ending::TimedOut;
+        if (!WaitSpeedServerChosen(context_, window_, browserView_, document_, serverText)) {
+            Fail("no server was chosen in time" + PageShown());
+            return Ending::TimedOut;
+        }
         auto test = [this] {
-            return TestSPEED(context_, window_, browserView_, tab_, document_, pairs_[kSpeedDown].figure,
-                             pairs_[kSpeedDown].unit, pairs_[kSpeedUp].figure, pairs_[kSpeedUp].unit,
-                             pairs_[kSpeedPing].figure, pairs_[kSpeedPing].unit);
+            return Tested(TestSPEED(context_, window_, browserView_, tab_, document_, pairs_[kSpeedDown].figure,
+                                    pairs_[kSpeedDown].unit, pairs_[kSpeedUp].figure, pairs_[kSpeedUp].unit,
+                                    pairs_[kSpeedPing].figure, pairs_[kSpeedPing].unit),
+                          kSpeedDown, kSpeedPing);
         };
-        if (!test() && !(WaitAgain(kSiteSPEED) && test())) return Ending::Failed;
+        if (!test() && !(WaitAgain(kSiteSPEED) && TestedTwice(test()))) return Ending::Failed;
         Status(run_text::kSpeedDone);
         return std::nullopt;
     }
@@ -153,6 +203,7 @@ private:
             const MessageAnswer answer = context_.platform.messageBoxes.Show(
                 std::string(run_text::kFileInUseAsk), "", MessageButtons::OkCancel, MessageIcon::Information);
             if (answer == MessageAnswer::Cancel) {
+                Fail("the result file " + file_->Path() + " was held by another program; the row was given up");
                 GiveUpOnFile();
                 return;
             }
@@ -180,12 +231,38 @@ private:
             WriteRow();
             CloseEdgeIfDue();
         } catch (const PlatformError& error) {
+            Fail(ErrorText(error));
             Status(std::string(run_text::kErrorStatus) + " The result could not be written or Edge closed: " +
                    error.what());
         }
     }
 
-    void Status(std::string_view text) { host_.SetStatus(std::string(text)); }
+    void Status(std::string_view text) {
+        status_ = text;
+        host_.SetStatus(status_);
+    }
+
+    std::string ChosenServices() const {
+        std::string chosen;
+        if (settings_.fast) chosen += "FAST ";
+        if (settings_.usen) chosen += "USEN ";
+        if (settings_.speed) chosen += "SPEED ";
+        return chosen;
+    }
+
+    void Fail(const std::string& reason) { log_.Write(run_log::kFail, stage_ + ": " + reason); }
+
+    void LogEnd() { log_.Write(run_log::kEnd, status_ + (note_.empty() ? "" : " | note: " + note_)); }
+
+    // The title of the page the driven tab showed, for the log; reading it may itself fail.
+    std::string PageShown() {
+        if (!document_) return "; no page document";
+        try {
+            return "; page shown: \"" + document_->CurrentName() + "\"";
+        } catch (const PlatformError& error) {
+            return "; the page could not be read (" + ErrorText(error) + ")";
+        }
+    }
 
     Context& context_;
     const RunSettings& settings_;
@@ -199,6 +276,9 @@ private:
     bool success_ = true;
     bool timedOut_ = false;
     std::optional<ResultFile> file_;
+    RunLog log_;
+    std::string stage_ = "start";
+    std::string status_;
 };
 }  // namespace
 

@@ -24,7 +24,7 @@ TEST(Form1Layout, ControlsFitTheirContainersAndTheFocusableOnesComeFirstInTabOrd
         EXPECT_EQ(control.tabIndex, tabIndex) << control.name;
         ++tabIndex;
     }
-    EXPECT_EQ(tabIndex, 9);
+    EXPECT_EQ(tabIndex, 10);
     EXPECT_EQ(Form1Control("Label1", 2).caption, "Measure Interval");
     EXPECT_THROW(Form1Control("Label1"), std::out_of_range);
 }

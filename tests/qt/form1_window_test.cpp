@@ -15,6 +15,7 @@
 #include "app/form1_layout.h"
 #include "app/form_validation.h"
 #include "qt/qt_message_boxes.h"
+#include "report/memory_record_files.h"
 #include "sim/sim_test.h"
 
 namespace tidemark::qt {
@@ -93,6 +94,23 @@ TEST_F(Form1WindowTest, ARefusedIntervalKeepsTheFocusAndSwallowsTheClickOnStart)
     EXPECT_EQ(startClicks.count(), 1);
     window.SyncFromForm();
     EXPECT_FALSE(start->isEnabled()) << "the click went through: the schedule is armed";
+}
+
+TEST_F(Form1WindowTest, AltROpensTheReportOfTheFileNamedInTheWindow) {
+    test::MemoryRecordFiles files;
+    test::RecordingViewer viewer;
+    RecordServices records{files, viewer};
+    context.records = &records;
+    files.files[std::string(sim::SimFileSystem::kDocuments) + "\\Line.csv"] =
+        " ,2024/01/05 9:03:07,,95Mbps,----,----,----,----,----,----,----\r\n";
+    TypeInto(W<QLineEdit>("txtFileName"), "Line");
+    QTest::keyClick(&window, Qt::Key_R, Qt::AltModifier);
+    QTest::qWait(150);  // an access key clicks after a short delay
+    ASSERT_EQ(viewer.shown.size(), 1u) << LastMessage();
+    EXPECT_EQ(viewer.shown[0], std::string(test::MemoryRecordFiles::kFolder) + "Line.html");
+    EXPECT_NE(files.Contents(viewer.shown[0]).find("1 runs from 2024-01-05 09:03"), std::string::npos);
+    EXPECT_EQ(MessageCount(), 0u);
+    context.records = nullptr;
 }
 
 // The real box runs its own event loop inside the focus change.
@@ -193,7 +211,7 @@ TEST_F(Form1WindowTest, ControlsSitAtTheirTwipPositionsInTabOrder) {
 
     QWidget* focus = W<QCheckBox>("chkFAST");
     for (const char* next : {"chkUSEN", "chkSPEED", "txtFileName", "txtInterval", "chkCloseEdge", "cmdStop",
-                             "cmdTestNow", "cmdStart"}) {
+                             "cmdTestNow", "cmdStart", "cmdReport"}) {
         do focus = focus->nextInFocusChain();
         while (focus->focusPolicy() == Qt::NoFocus);
         EXPECT_EQ(focus, window.Control(next)) << next;

@@ -284,7 +284,7 @@ TEST_F(Win32WindowTest, ControlsSitAtTheirTwipPositionsWithCaptionsFontsTooltips
     // Tab order as the dialog manager walks it; the disabled buttons are passed over.
     HWND focus = C("chkFAST");
     for (const char* next : {"chkUSEN", "chkSPEED", "txtFileName", "txtInterval", "chkCloseEdge", "cmdStart",
-                             "chkFAST"}) {
+                             "cmdReport", "chkFAST"}) {
         focus = GetNextDlgTabItem(main, focus, FALSE);
         EXPECT_EQ(focus, C(next)) << next;
     }

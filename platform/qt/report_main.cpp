@@ -1,0 +1,17 @@
+#include "qt/report_main.h"
+
+#include <iostream>
+
+#include "qt/linux_record_files.h"
+#include "qt/qt_system_services.h"
+#include "report/report_command.h"
+
+namespace tidemark::qt {
+
+int RunReport(const report::ReportRequest& request) {
+    LinuxRecordFiles files;
+    QtClock clock;
+    return report::WriteReport(files, request, clock.Now(), std::cout, std::cerr);
+}
+
+}  // namespace tidemark::qt
