@@ -20,6 +20,8 @@
 namespace {
 
 using namespace tidemark::report;
+using tidemark::CivilFromDays;
+using tidemark::DaysFromCivil;
 
 // A line that is slower in the evening and fails now and then, like a real one.
 std::string YearOfRows() {

@@ -1,24 +1,12 @@
 #include "sim/virtual_clock.h"
 
+#include "common/civil_days.h"
 #include "common/wait_clock.h"
 
 namespace tidemark::sim {
 
 namespace {
 constexpr std::int64_t kMicrosecondsPerDay = 86'400'000'000LL;
-
-// The proleptic Gregorian date of a day count from 1970-01-01 (Howard Hinnant's algorithm).
-void CivilFromDays(std::int64_t days, int& year, int& month, int& day) {
-    days += 719468;
-    const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-    const std::int64_t dayOfEra = days - era * 146097;
-    const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const std::int64_t monthIndex = (5 * dayOfYear + 2) / 153;
-    day = static_cast<int>(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
-    month = static_cast<int>(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
-    year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
-}
 
 // Day 0 of the wait clock, 1899-12-30, counted from 1970-01-01.
 constexpr std::int64_t kSerialDayOfEpoch = -25569;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "common/civil_days.h"
+
 namespace tidemark::report {
 
 // The eight figure columns, in the order of the file.
@@ -58,9 +60,6 @@ struct History {
     bool legacyText = false;  // the file was not UTF-8 and was read as the legacy code page
 };
 
-// Days since 1970-01-01 of a civil date, and back.
-std::int64_t DaysFromCivil(int year, int month, int day);
-void CivilFromDays(std::int64_t days, int& year, int& month, int& day);
 // "2026-01-05".
 std::string DayText(std::int64_t day);
 // "2026-01-05 09:03".
