@@ -42,7 +42,8 @@ public:
         return uia_server::Answer([&] {
             static const HHOOK keyHook = SetWindowsHookExW(WH_KEYBOARD_LL, OnKey, GetModuleHandleW(nullptr), 0);
             static_cast<void>(keyHook);
-            const ComPtr<IUIAutomation> automation = uia_server::CreateTestAutomation(Hosted().tree(), Hosted().ledger());
+            const ComPtr<IUIAutomation> automation =
+                uia_server::CreateTestAutomation(Hosted().tree(), Hosted().ledger());
             ThrowIfFailed(automation->QueryInterface(iid, out), "QueryInterface");
         });
     }

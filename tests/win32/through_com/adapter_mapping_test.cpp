@@ -59,7 +59,8 @@ protected:
                                 uia::TreeScope scope = uia::scope::Subtree) {
         return desktop->FindFirst(scope, automation->CreatePropertyCondition(id, value));
     }
-    std::int32_t Count(const uia::Ref<uia::Element>& from, uia::TreeScope scope, const uia::Ref<uia::Condition>& condition) {
+    std::int32_t Count(const uia::Ref<uia::Element>& from, uia::TreeScope scope,
+                       const uia::Ref<uia::Condition>& condition) {
         return from->FindAll(scope, condition)->Length();
     }
     std::int32_t CountAll(const uia::Ref<uia::Element>& from, uia::TreeScope scope) {
@@ -96,7 +97,8 @@ TEST_F(AdapterMapping, PropertyConditionsOfEachVariantKindAndTheirAndFindTheirEl
     EXPECT_EQ(Id(Find(property::AutomationId, std::string("ok"))), ok->runtimeId);
     EXPECT_FALSE(Find(property::Name, std::string("ok"))) << "exact and case-sensitive";
 
-    const auto part = automation->CreatePropertyConditionEx(property::Name, std::string("search"), uia::kMatchSubstring);
+    const auto part =
+        automation->CreatePropertyConditionEx(property::Name, std::string("search"), uia::kMatchSubstring);
     EXPECT_EQ(Id(desktop->FindFirst(uia::scope::Subtree, part)), field->runtimeId);
     const auto whole = automation->CreatePropertyConditionEx(property::Name, std::string("search"), uia::kMatchExact);
     EXPECT_FALSE(desktop->FindFirst(uia::scope::Subtree, whole));
@@ -144,7 +146,8 @@ TEST_F(AdapterMapping, EachScopeSearchesItsPartOfTheTreeInDocumentOrder) {
     EXPECT_EQ(CodeThrownBy([&] { found->GetElement(2); }), kEInvalidArg);
 
     ok->SetShown(false);
-    EXPECT_EQ(Id(desktop->FindFirst(uia::scope::Subtree, pressable)), help->runtimeId) << "a hidden element is not found";
+    EXPECT_EQ(Id(desktop->FindFirst(uia::scope::Subtree, pressable)), help->runtimeId)
+        << "a hidden element is not found";
     const auto none = automation->CreatePropertyCondition(property::Name, std::string("Nothing"));
     EXPECT_FALSE(desktop->FindFirst(uia::scope::Subtree, none));
     EXPECT_EQ(Count(desktop, uia::scope::Subtree, none), 0) << "an empty array, not a failure";
@@ -189,12 +192,15 @@ TEST_F(AdapterMapping, ThePropertiesAndPatternsTheCoreUses) {
     EXPECT_EQ(okElement->GetCurrentPropertyValue(property::IsValuePatternAvailable), uia::PropertyValue{false});
     EXPECT_EQ(okElement->GetCurrentPropertyValue(30001), uia::PropertyValue{}) << "a property the tree has no value of";
 
-    unique_variant raw_value;
-    ASSERT_EQ(RawElement(okElement)->GetCurrentPropertyValue(property::IsInvokePatternAvailable, raw_value.put()), S_OK);
-    EXPECT_EQ(raw_value.get().vt, VT_BOOL);
-    EXPECT_EQ(raw_value.get().boolVal, VARIANT_TRUE);
-    ASSERT_EQ(RawElement(okElement)->GetCurrentPropertyValue(property::ControlType, raw_value.put()), S_OK);
-    EXPECT_EQ(raw_value.get().vt, VT_I4);
+    const ComPtr<IUIAutomationElement> rawOk = RawElement(okElement);
+    unique_variant rawValue;
+    ASSERT_EQ(rawOk->GetCurrentPropertyValue(property::IsInvokePatternAvailable, rawValue.put()), S_OK);
+    EXPECT_EQ(rawValue.get().vt, VT_BOOL);
+    EXPECT_EQ(rawValue.get().boolVal, VARIANT_TRUE);
+    ASSERT_EQ(rawOk->GetCurrentPropertyValue(property::ControlType, rawValue.put()), S_OK);
+    EXPECT_EQ(rawValue.get().vt, VT_I4);
+    ASSERT_EQ(rawOk->GetCurrentPropertyValue(property::Name, rawValue.put()), S_OK);
+    EXPECT_EQ(rawValue.get().vt, VT_BSTR);
 
     int invoked = 0;
     ok->onInvoke = [&](uia_tree::Node&) { ++invoked; };

@@ -19,6 +19,7 @@ namespace tidemark::win32::testing {
 namespace {
 
 constexpr const char* kAllFigures = "95Mbps,94.52Mbps,38.21Mbps,12.3ms,2.1ms,94.52Mbps,38.21Mbps,12ms";
+constexpr const char* kErrorRow = "An error occurred in the test.,Error,Error,Error,Error,Error,Error,Error,Error\r\n";
 
 class WholeJobThroughCom : public ::testing::Test {
 protected:
@@ -94,7 +95,7 @@ TEST_F(WholeJobThroughCom, AnAddressBarThatVanishesEndsInTheErrorEnding) {
         });
         desktop.Run(all);
     });
-    EXPECT_EQ(LastNoteAndFigures(), "An error occurred in the test.,Error,Error,Error,Error,Error,Error,Error,Error\r\n");
+    EXPECT_EQ(LastNoteAndFigures(), kErrorRow);
     EXPECT_EQ(com->status.texts.back(), run_text::kErrorStatus);
     EXPECT_TRUE(com->edge.windows().empty()) << "a failed run closes Edge";
 }
@@ -105,7 +106,8 @@ TEST_F(WholeJobThroughCom, EdgeClosedByTheUserDuringUsenEndsInTheErrorEndingWith
         desktop.sim.desktop.After(15'000, [&desktop] { desktop.FrontWindow()->CloseByUser(); });
         desktop.Run(all);
     });
-    EXPECT_EQ(LastNoteAndFigures(), "An error occurred in the test.,95Mbps,Error,Error,Error,Error,Error,Error,Error\r\n");
+    EXPECT_EQ(LastNoteAndFigures(),
+              "An error occurred in the test.,95Mbps,Error,Error,Error,Error,Error,Error,Error\r\n");
     EXPECT_EQ(com->status.texts, (std::vector<std::string>{std::string(run_text::kNowTesting),
                                                            std::string(run_text::kFastDone),
                                                            std::string(run_text::kErrorStatus)}));
@@ -126,7 +128,7 @@ TEST_F(WholeJobThroughCom, AMinimisedWindowIsRestoredAndOneThatCannotBeIsAnError
         desktop.Run(all);
     });
     EXPECT_EQ(CleanRows(), 2) << Csv();
-    EXPECT_EQ(LastNoteAndFigures(), "An error occurred in the test.,Error,Error,Error,Error,Error,Error,Error,Error\r\n");
+    EXPECT_EQ(LastNoteAndFigures(), kErrorRow);
 }
 
 TEST_F(WholeJobThroughCom, APageThatNeverFinishesIsAnErrorInItsColumns) {

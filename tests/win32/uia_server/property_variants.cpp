@@ -35,7 +35,8 @@ BSTR NewBstr(const std::string& utf8) {
 uia::PropertyValue ConditionValue(PROPERTYID id, const VARIANT& value) {
     const VARTYPE type = TypeOf(id);
     if (type == VT_EMPTY) throw PlatformError(kEInvalidArg, "test server: a property it does not know");
-    if (value.vt != type) throw PlatformError(kEInvalidArg, "test server: a VARIANT of another type than the property's");
+    if (value.vt != type)
+        throw PlatformError(kEInvalidArg, "test server: a VARIANT of another type than the property's");
     switch (type) {
         case VT_I4: return static_cast<std::int32_t>(value.lVal);
         case VT_BOOL: return value.boolVal != VARIANT_FALSE;
