@@ -114,6 +114,22 @@ TEST_F(WholeJobThroughCom, EdgeClosedByTheUserDuringUsenEndsInTheErrorEndingWith
     EXPECT_EQ(com->sim.processStarter.started().size(), 1u);
 }
 
+TEST_F(WholeJobThroughCom, ErrorCodesCrossTheComBoundaryUnchanged) {
+    OnBothRoutes([this](ComDesktop& desktop) {
+        desktop.Prepare();
+        // E_FAIL from a search is "not found yet": the run polls on and measures.
+        desktop.sim.desktop.Fail(uia_tree::Call::FindFirst, kEFail, 40);
+        desktop.Run(all);
+        // Any other code ends the search that meets it.
+        desktop.sim.desktop.Fail(uia_tree::Call::FindAll, kEAccessDenied);
+        desktop.form.elmEdgeWindow.reset();  // so that Edge's windows are searched for
+        desktop.Run(all);
+    });
+    EXPECT_EQ(CleanRows(), 1);
+    EXPECT_EQ(LastNoteAndFigures(), kErrorRow);
+    EXPECT_EQ(com->sim.processStarter.started().size(), 1u) << "Edge's windows could not be searched, so no second one was started";
+}
+
 TEST_F(WholeJobThroughCom, AMinimisedWindowIsRestoredAndOneThatCannotBeIsAnError) {
     OnBothRoutes([this](ComDesktop& desktop) {
         desktop.Prepare();
