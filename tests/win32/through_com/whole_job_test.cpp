@@ -127,7 +127,8 @@ TEST_F(WholeJobThroughCom, ErrorCodesCrossTheComBoundaryUnchanged) {
     });
     EXPECT_EQ(CleanRows(), 1);
     EXPECT_EQ(LastNoteAndFigures(), kErrorRow);
-    EXPECT_EQ(com->sim.processStarter.started().size(), 1u) << "Edge's windows could not be searched, so no second one was started";
+    EXPECT_EQ(com->sim.processStarter.started().size(), 1u)
+        << "Edge's windows could not be searched, so no second one was started";
 }
 
 TEST_F(WholeJobThroughCom, AMinimisedWindowIsRestoredAndOneThatCannotBeIsAnError) {
