@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The whole test suite: native tests, the same under ASan+UBSan, the Windows
-# builds (64- and 32-bit), the Windows tests under Wine, screenshots of the
+# builds (64- and 32-bit), the Windows tests under Wine, Tidemark.exe under
+# Wine against the registered test UI Automation server, screenshots of the
 # Win32 window under Wine (build/win64/test-output), and the packages made
 # into build/dist and tried: the .deb installed and removed, the 64-bit
 # installer and its uninstaller run under Wine.
@@ -21,5 +22,6 @@ jobs=$(nproc)
 "$root/scripts/build.sh" win32
 "$root/scripts/wine_tests.sh" "$root/build/win64"
 "$root/scripts/wine_window_screenshot.sh" "$root/build/win64"
+"$root/scripts/wine_registered_server.sh" "$root/build/win64"
 "$root/scripts/package.sh"
 "$root/scripts/package_tests.sh"

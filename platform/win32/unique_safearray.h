@@ -31,6 +31,7 @@ public:
         reset();
         return &array_;
     }
+    [[nodiscard]] SAFEARRAY* release() noexcept { return std::exchange(array_, nullptr); }
     void reset(SAFEARRAY* owned = nullptr) noexcept {
         if (SAFEARRAY* old = std::exchange(array_, owned); old && old != owned) {
             static_cast<void>(SafeArrayDestroy(old));
