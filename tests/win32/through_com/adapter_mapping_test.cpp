@@ -5,15 +5,16 @@
 // a gone element. The adapter's objects are used as the core uses them;
 // raw COM only where the server's own answers are the point.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "code_thrown_by.h"
 #include "com_apartment.h"
 #include "com_automation.h"
 #include "com_element.h"
 #include "test_server.h"
+#include "throws_platform_error.h"
 #include "unique_bstr.h"
 #include "unique_safearray.h"
 #include "unique_variant.h"
@@ -136,14 +137,14 @@ TEST_F(AdapterMapping, EachScopeSearchesItsPartOfTheTreeInDocumentOrder) {
     EXPECT_EQ(CountAll(desktop, uia::scope::Subtree), 7);
     EXPECT_EQ(Count(pageElement, 1, automation->CreatePropertyCondition(property::Name, std::string("OK"))), 0);
     for (const uia::TreeScope ancestors : {8, 16, 0})  // TreeScope_Parent, TreeScope_Ancestors, TreeScope_None
-        EXPECT_EQ(CodeThrownBy([&] { CountAll(pageElement, ancestors); }), kEInvalidArg) << ancestors;
+        EXPECT_THAT([&] { CountAll(pageElement, ancestors); }, ThrowsPlatformError(kEInvalidArg)) << ancestors;
 
     const auto pressable = automation->CreatePropertyCondition(property::IsInvokePatternAvailable, true);
     EXPECT_EQ(Id(desktop->FindFirst(uia::scope::Subtree, pressable)), ok->runtimeId) << "the first in document order";
     const auto found = desktop->FindAll(uia::scope::Subtree, pressable);
     ASSERT_EQ(found->Length(), 2);
     EXPECT_EQ(Id(found->GetElement(1)), help->runtimeId);
-    EXPECT_EQ(CodeThrownBy([&] { found->GetElement(2); }), kEInvalidArg);
+    EXPECT_THAT([&] { found->GetElement(2); }, ThrowsPlatformError(kEInvalidArg));
 
     ok->SetShown(false);
     EXPECT_EQ(Id(desktop->FindFirst(uia::scope::Subtree, pressable)), help->runtimeId)
@@ -208,8 +209,8 @@ TEST_F(AdapterMapping, ThePropertiesAndPatternsTheCoreUses) {
     EXPECT_EQ(invoked, 1);
     EXPECT_FALSE(okElement->GetCurrentPattern(pattern::Value)) << "a pattern the element lacks is none";
     const auto helpElement = Find(property::Name, std::string("Help"));
-    EXPECT_EQ(CodeThrownBy([&] { PatternOf<uia::InvokePattern>(helpElement, pattern::Invoke)->Invoke(); }),
-              kElementNotEnabled);
+    EXPECT_THAT([&] { PatternOf<uia::InvokePattern>(helpElement, pattern::Invoke)->Invoke(); },
+                ThrowsPlatformError(kElementNotEnabled));
 
     PatternOf<uia::ValuePattern>(fieldElement, pattern::Value)->SetValue("https://fast.com/ja/ 速度");
     EXPECT_EQ(field->value, "https://fast.com/ja/ 速度");
@@ -292,7 +293,7 @@ TEST_F(AdapterMapping, EveryCallOnAGoneElementFailsWithElementNotAvailable) {
         {"Close", [&] { windowPattern->Close(); }},
         {"an element of an earlier FindAll", [&] { found->GetElement(1)->CurrentName(); }},
     };
-    for (const auto& [name, call] : calls) EXPECT_EQ(CodeThrownBy(call), kElementNotAvailable) << name;
+    for (const auto& [name, call] : calls) EXPECT_THAT(call, ThrowsPlatformError(kElementNotAvailable)) << name;
     EXPECT_EQ(found->Length(), 7) << "the array holds what was found then";
     EXPECT_EQ(desktop->CurrentName(), tree.root()->name) << "the desktop still answers";
 }
@@ -310,7 +311,7 @@ TEST_F(AdapterMapping, WhatTheProgramNeverCallsIsNotImplementedAndCountingFollow
     const ComPtr<IUnknown> identity = raw.query<IUnknown>();
     EXPECT_EQ(raw.query<IUIAutomation6>().query<IUnknown>().get(), identity.get());
     EXPECT_EQ(raw.query<IUIAutomation2>().query<IUnknown>().get(), identity.get());
-    EXPECT_EQ(CodeThrownBy([&] { element.query<IUIAutomationElement2>(); }), static_cast<HResult>(E_NOINTERFACE));
+    EXPECT_THAT([&] { element.query<IUIAutomationElement2>(); }, ThrowsPlatformError(static_cast<HResult>(E_NOINTERFACE)));
 
     const long before = ledger.references;
     element->AddRef();
