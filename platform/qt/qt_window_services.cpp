@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 
+#include "common/nesting_count.h"
+
 namespace tidemark::qt {
 
 namespace {
@@ -10,10 +12,9 @@ constexpr std::uint32_t kSwpShowWindow = 0x0040;
 }
 
 void QtMessagePump::DoEvents() {
-    ++depth_;
+    const NestingCount inside(depth_);
     if (beforeEvents_) beforeEvents_();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    --depth_;
 }
 
 void QtWindowOrder::ActivateByTitle(const std::string& title) {

@@ -2,15 +2,13 @@
 
 #include <vector>
 
+#include "common/nesting_count.h"
+
 namespace tidemark::sim {
 
 void SimMessagePump::DoEvents() {
     ++passCount_;
-    ++depth_;
-    struct Leave {
-        int& depth;
-        ~Leave() { --depth; }
-    } leave{depth_};
+    const NestingCount inside(depth_);
     // A hook may change the set; run the ones present when the pass began, if still there.
     std::vector<HookId> ids;
     for (const auto& entry : hooks_) ids.push_back(entry.first);

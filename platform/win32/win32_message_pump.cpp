@@ -2,23 +2,12 @@
 
 #include <windows.h>
 
+#include "common/nesting_count.h"
+
 namespace tidemark::win32 {
 
-namespace {
-class DepthCount {
-public:
-    explicit DepthCount(int& depth) : depth_(depth) { ++depth_; }
-    DepthCount(const DepthCount&) = delete;
-    DepthCount& operator=(const DepthCount&) = delete;
-    ~DepthCount() { --depth_; }
-
-private:
-    int& depth_;
-};
-}  // namespace
-
 void Win32MessagePump::DoEvents() {
-    const DepthCount inside(depth_);
+    const NestingCount inside(depth_);
     if (beforeEvents_) beforeEvents_();
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {

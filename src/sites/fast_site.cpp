@@ -2,9 +2,9 @@
 
 #include "browser/window_state.h"
 #include "common/numeric_text.h"
-#include "common/wait_clock.h"
 #include "sites/measurement_wait.h"
 #include "sites/page_landmarks.h"
+#include "sites/poll_until.h"
 #include "sites/site_table.h"
 #include "uia/polling.h"
 #include "uia/search.h"
@@ -28,17 +28,16 @@ bool TestFAST(Context& context, Ref<Element>& window, Ref<Element>& browserView,
     const std::string title(kSiteFAST.title);
     if (uia::Require(document).CurrentName() != title) return false;
 
-    const double start = ReadWaitClock(context.platform.clock);
-    for (;;) {
-        if (SecondsPassed(context.platform.clock, start, kMeasureSeconds)) return false;
+    const PollEnd finished = PollUntil(context.platform.clock, kMeasureSeconds, [&] {
         Ref<Element> indicator;
         if (!uia::WaitFindElement(context, indicator, "", uia::control::Group, "", "", "", uia::scope::Children,
                                   document, uia::kInnerLimitMs, true))
-            return false;
-        if (uia::Require(indicator).CurrentClassName() == kFinishedIndicatorClass) break;
+            return Poll::Failed;
+        if (uia::Require(indicator).CurrentClassName() == kFinishedIndicatorClass) return Poll::Done;
         PausePoll(context);
-        if (!KeepWindowShowing(context, window, browserView, document, title)) return false;
-    }
+        return KeepWindowShowing(context, window, browserView, document, title) ? Poll::Again : Poll::Failed;
+    });
+    if (finished != PollEnd::Done) return false;
 
     Ref<Element> anchor, label, value, unit;
     if (!uia::WaitFindElement(context, anchor, kLanguageButton, uia::control::Button, "", "", "", uia::scope::Children,

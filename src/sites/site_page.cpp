@@ -4,7 +4,7 @@
 #include "browser/edge_launch.h"
 #include "browser/edge_windows.h"
 #include "browser/window_state.h"
-#include "common/wait_clock.h"
+#include "sites/poll_until.h"
 #include "uia/selection.h"
 
 namespace tidemark {
@@ -29,23 +29,20 @@ bool OpenSitePage(Context& context, uia::Ref<uia::Element>& window, uia::Ref<uia
 
 bool WaitSitePage(Context& context, uia::Ref<uia::Element>& window, uia::Ref<uia::Element>& browserView,
                   uia::Ref<uia::Element>& document, const std::string& title, bool& timedOut) {
-    timedOut = false;
     Platform& platform = context.platform;
-    const double start = ReadWaitClock(platform.clock);
-    for (;;) {
-        if (SecondsPassed(platform.clock, start, kTitleWaitSeconds)) {
-            timedOut = true;
-            return false;
-        }
+    const PollEnd shown = PollUntil(platform.clock, kTitleWaitSeconds, [&] {
         platform.sleeper.Sleep(kTitlePollMs);
         platform.pump.DoEvents();
         (void)GetPageDocument(context, window, document, "", browserView);
         try {
             // An empty or stale document is a title not shown yet.
-            if (document && document->CurrentName() == title) return true;
+            if (document && document->CurrentName() == title) return Poll::Done;
         } catch (const PlatformError&) {
         }
-    }
+        return Poll::Again;
+    });
+    timedOut = shown == PollEnd::TimedOut;
+    return shown == PollEnd::Done;
 }
 
 }  // namespace tidemark

@@ -3,10 +3,10 @@
 #include "browser/edge_windows.h"
 #include "browser/window_state.h"
 #include "common/numeric_text.h"
-#include "common/wait_clock.h"
 #include "common/window_utils.h"
 #include "sites/measurement_wait.h"
 #include "sites/page_landmarks.h"
+#include "sites/poll_until.h"
 #include "sites/site_table.h"
 #include "uia/actions.h"
 #include "uia/polling.h"
@@ -86,9 +86,7 @@ bool ReadPing(Context& context, Ref<Element>& resultsBlock, std::string& text, s
 bool WaitSpeedServerChosen(Context& context, Ref<Element>& window, Ref<Element>& browserView, Ref<Element>& document,
                            std::string& serverText) {
     serverText.clear();
-    const double start = ReadWaitClock(context.platform.clock);
-    for (;;) {
-        if (SecondsPassed(context.platform.clock, start, kServerWaitSeconds)) return false;
+    return PollUntil(context.platform.clock, kServerWaitSeconds, [&] {
         PausePoll(context);
         // The page may have been rebuilt; a document not found shows as a server not found.
         (void)GetPageDocument(context, window, document, "", browserView);
@@ -99,8 +97,8 @@ bool WaitSpeedServerChosen(Context& context, Ref<Element>& window, Ref<Element>&
                  kServerSearchMs) &&
             Find(context, text, "", control::Text, "", "", scope::Children, currentServer, kServerTextSearchMs))
             serverText = uia::Require(text).CurrentName();
-        if (!serverText.empty() && serverText != kFindingServer) return true;
-    }
+        return !serverText.empty() && serverText != kFindingServer ? Poll::Done : Poll::Again;
+    }) == PollEnd::Done;
 }
 
 bool TestSPEED(Context& context, Ref<Element>& window, Ref<Element>& browserView, Ref<Element>& /*tab*/,
@@ -118,16 +116,15 @@ bool TestSPEED(Context& context, Ref<Element>& window, Ref<Element>& browserView
     WaitMs(context.platform, kAfterStartMs);
     if (!FindGauge(context, gauge, mainContent, kGaugeFirstMs)) return false;
 
-    const double start = ReadWaitClock(context.platform.clock);
-    for (;;) {
-        if (SecondsPassed(context.platform.clock, start, kGaugeGoneSeconds)) return false;
+    const PollEnd measured = PollUntil(context.platform.clock, kGaugeGoneSeconds, [&] {
         PausePoll(context);
-        if (!KeepWindowShowing(context, window, browserView, document, title)) return false;
+        if (!KeepWindowShowing(context, window, browserView, document, title)) return Poll::Failed;
         // A window that stops answering here is caught at the top of the next poll.
         const bool answers = EdgeWindowAnswers(context, window);
         const bool gaugeShown = FindGauge(context, gauge, mainContent, kGaugePollMs);
-        if (answers && !gaugeShown) break;
-    }
+        return answers && !gaugeShown ? Poll::Done : Poll::Again;
+    });
+    if (measured != PollEnd::Done) return false;
 
     Ref<Element> resultsList, resultsBlock;
     if (!Find(context, resultsList, "", control::List, "", "", scope::Children, mainContent, kSearchMs)) return false;

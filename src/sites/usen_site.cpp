@@ -2,10 +2,10 @@
 
 #include "browser/window_state.h"
 #include "common/numeric_text.h"
-#include "common/wait_clock.h"
 #include "common/window_utils.h"
 #include "sites/measurement_wait.h"
 #include "sites/page_landmarks.h"
+#include "sites/poll_until.h"
 #include "sites/site_table.h"
 #include "uia/actions.h"
 #include "uia/polling.h"
@@ -71,17 +71,16 @@ bool TestUSEN(Context& context, Ref<Element>& window, Ref<Element>& browserView,
     WaitMs(context.platform, kAfterStartMs);
     if (!AbortLinkShown(context, document)) return false;
 
-    const double start = ReadWaitClock(context.platform.clock);
-    for (;;) {
-        if (SecondsPassed(context.platform.clock, start, kMeasureSeconds)) return false;
+    const PollEnd measured = PollUntil(context.platform.clock, kMeasureSeconds, [&] {
         PausePoll(context);
-        if (!KeepWindowShowing(context, window, browserView, document, title)) return false;
+        if (!KeepWindowShowing(context, window, browserView, document, title)) return Poll::Failed;
         // Both are asked every time. A document that no longer answers hides
         // the abort link too; the label search after it then fails.
         const bool answers = EdgeWindowAnswers(context, window);
         const bool measuring = AbortLinkShown(context, document);
-        if (answers && !measuring) break;
-    }
+        return answers && !measuring ? Poll::Done : Poll::Again;
+    });
+    if (measured != PollEnd::Done) return false;
 
     return ReadFigure(context, document, kDownloadLabel, false, downloadText, downloadUnit) &&
            ReadFigure(context, document, kUploadLabel, false, uploadText, uploadUnit) &&
