@@ -21,6 +21,11 @@ ChromiumBrowser::Tab* ChromiumBrowser::Window::Selected() const {
     return nullptr;
 }
 
+bool ChromiumBrowser::Window::Watched() const {
+    const Tab* tab = Selected();
+    return tab != nullptr && tab->world.has_value();
+}
+
 const ChromiumBrowser::Window* ChromiumBrowser::WindowById(std::int64_t id) const {
     for (const auto& window : windows_)
         if (window->id == id) return window.get();
@@ -72,6 +77,10 @@ void ChromiumBrowser::ApplyTargetEvents() {
     DevToolsPipe& devtools = Devtools();
     devtools.Pump();
     for (const json& event : devtools.TakeEvents()) {
+        if (event.contains("sessionId")) {
+            ApplyPageEvent(event);
+            continue;
+        }
         const std::string method = event.value("method", "");
         const json& params = event.contains("params") ? event.at("params") : json::object();
         Field(method.c_str(), [&] {
@@ -87,9 +96,40 @@ void ChromiumBrowser::ApplyTargetEvents() {
                 const std::string id = params.at("targetId").get<std::string>();
                 targets_.erase(id);
                 closing_.erase(id);
+            } else if (method == "Target.targetCrashed" || method == "Target.detachedFromTarget") {
+                // Our watcher went with the renderer, or the session it spoke on: the page is read afresh.
+                const std::string id = params.value("targetId", "");
+                const std::string session = params.value("sessionId", "");
+                for (const auto& window : windows_) {
+                    for (const auto& tab : window->tabs) {
+                        if (tab->targetId != id && (session.empty() || tab->session != session)) continue;
+                        if (method == "Target.detachedFromTarget") tab->session.clear();
+                        tab->world.reset();
+                        tab->pageChanged = true;
+                    }
+                }
             }
             return 0;
         });
+    }
+}
+
+void ChromiumBrowser::ApplyPageEvent(const json& event) {
+    const std::string session = event.value("sessionId", "");
+    for (const auto& window : windows_) {
+        for (const auto& tab : window->tabs) {
+            if (tab->session.empty() || tab->session != session) continue;
+            switch (ReadPageNews(event, session)) {
+                case PageNews::None: break;
+                case PageNews::Changed: tab->pageChanged = true; break;
+                case PageNews::WindowMoved: window->stateReadAt = {}; break;
+                case PageNews::Replaced:
+                    tab->world.reset();
+                    tab->pageChanged = true;
+                    break;
+            }
+            return;
+        }
     }
 }
 
@@ -112,10 +152,11 @@ std::vector<ChromiumBrowser::SeenTarget> ChromiumBrowser::ReadTargets() {
             }
         }
         if (!states.contains(*known.windowId)) {
-            // Only the user changes a window's state besides us, and a tenth of a second late is soon
-            // enough to notice: asking at every poll cost as much as all the rest of it.
+            // Only the user changes a window's state besides us. A watched page tells when its window
+            // is resized, hidden or shown; else a tenth of a second late is soon enough to notice.
             const Window* shown = WindowById(*known.windowId);
-            if (shown != nullptr && !shown->state.empty() && Clock::now() - shown->stateReadAt < kWindowStateAge) {
+            const bool told = shown != nullptr && shown->Watched() && shown->stateReadAt != Clock::time_point{};
+            if (shown != nullptr && !shown->state.empty() && (told || Clock::now() - shown->stateReadAt < kWindowStateAge)) {
                 states[*known.windowId] = shown->state;
                 stateReads[*known.windowId] = std::nullopt;
             }

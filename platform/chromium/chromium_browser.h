@@ -24,6 +24,7 @@
 
 #include "chromium/chromium_process.h"
 #include "chromium/page_mirror.h"
+#include "chromium/page_observer.h"
 #include "chromium/site_redirect.h"
 #include "common/platform.h"
 #include "uia_tree/tree.h"
@@ -69,7 +70,8 @@ private:
         std::string address;  // as the browser last said
         std::string session;  // empty until the page is first read
         std::unique_ptr<PageMirror> page;
-        std::string shownMark;  // the page's change mark when it was last read
+        std::optional<ObservedWorld> world;  // our watcher in the page, once it is in
+        bool pageChanged = true;             // since the page was last read, or not known
         bool pageFresh = false;
     };
     struct Window {
@@ -80,6 +82,8 @@ private:
         std::chrono::steady_clock::time_point stateReadAt{};
         bool addressTyped = false;               // the bar holds text not yet entered
         Tab* Selected() const;
+        // The selected page's watcher tells when the window is resized, hidden or shown.
+        bool Watched() const;
         Tab* Find(const std::string& targetId) const;
     };
     struct SeenTarget {
@@ -111,6 +115,8 @@ private:
     const Window* WindowById(std::int64_t id) const;
     void FollowTargets();
     void ApplyTargetEvents();
+    // An event that came on a page's session: what it says of that page.
+    void ApplyPageEvent(const nlohmann::json& event);
     // The page targets not being closed, in the order they were created, with their windows' states.
     std::vector<SeenTarget> ReadTargets();
     Window& AddWindow(std::int64_t id);
