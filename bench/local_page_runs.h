@@ -42,7 +42,8 @@ struct PageResult {
     double upload = kNoFigure;    // Mbps
     double ping = kNoFigure;      // ms
     double shownAtMs = kNoFigure;  // since the epoch, by the page's clock
-    double readAtMs = kNoFigure;   // since the epoch: Tidemark had the figures (observed runs only)
+    double readAtMs = kNoFigure;   // since the epoch: Tidemark's wait gave the figures (observed runs only)
+    double pageReadAtMs = kNoFigure;  // since the epoch: Tidemark's last reading of the page before that
     bool ok = false;
 };
 
@@ -158,9 +159,11 @@ public:
                              text[2], unit[2]);
         }
         const double readAt = EpochMs();
+        const auto sinceLastRead = std::chrono::steady_clock::now() - services_.browser.chromium()->pageReadAt();
         if (!read) return {};
         PageResult result = MarkOfShownPage();
         result.readAtMs = readAt;
+        result.pageReadAtMs = readAt - std::chrono::duration<double, std::milli>(sinceLastRead).count();
         return result;
     }
 
@@ -173,10 +176,28 @@ private:
             if (info.at("type") != "page") continue;
             const std::string session = chromium::AttachToPage(devtools, info.at("targetId").get<std::string>());
             PageResult result = AwaitMark(devtools, session);
+            result.shownAtMs -= PageClockAhead(devtools, session);
             devtools.Call("Target.detachFromTarget", {{"sessionId", session}});
             return result;
         }
         return {};
+    }
+    // How far the page's clock (its time origin plus performance.now()) runs ahead of ours: the
+    // least of a few readings against the middle of the call that took each.
+    static double PageClockAhead(chromium::DevToolsPipe& devtools, const std::string& session) {
+        double best = std::numeric_limits<double>::infinity(), ahead = 0;
+        for (int reading = 0; reading < 5; ++reading) {
+            const double before = EpochMs();
+            const nlohmann::json reply = devtools.Call(
+                "Runtime.evaluate", {{"expression", "performance.timeOrigin + performance.now()"}, {"returnByValue", true}},
+                session);
+            const double after = EpochMs();
+            if (after - before < best) {
+                best = after - before;
+                ahead = reply.at("result").at("value").get<double>() - (before + after) / 2;
+            }
+        }
+        return ahead;
     }
     chromium::DevToolsPipe& Devtools() { return services_.browser.chromium()->process()->devtools(); }
 

@@ -2,9 +2,11 @@
 // figures: the local pages in a real headless Chromium, read by Tidemark's own
 // waits as in a run, `runs` times each. The page marks the moment it shows
 // its result (performance.mark, on the page's clock: its time origin plus the
-// mark); Tidemark has read the figures when its wait returns them (the system
-// clock). Prints per page and overall the median and the worst (goal: median
-// under 50 ms).
+// mark, set to our clock by comparing the two); Tidemark has read the figures
+// when its wait returns them (the system clock). Prints per page and overall
+// the median and the worst (goal: median under 50 ms), and the same for the
+// browser layer's last reading of the page before that, the page's result in
+// the tree: the rest is the waits' own pauses and checks.
 //
 //   reading_latency [runs] [measure-ms]   (default 10 runs of each page measuring 2000 ms)
 
@@ -26,9 +28,8 @@ int main(int argc, char* argv[]) {
     ObservedBrowser observed;
 
     const Page pages[] = {Page::Fast, Page::Usen, Page::Speed};
-    std::vector<double> all;
-    std::printf("%-6s %5s %12s %12s\n", "page", "runs", "median (ms)", "worst (ms)");
-    std::vector<std::vector<double>> latencies(3);
+    // Per page, then all: shown -> figures returned by the wait, and shown -> page read.
+    std::vector<std::vector<double>> returned(4), read(4);
     int failed = 0;
     for (int run = 0; run < runs; ++run) {
         for (std::size_t i = 0; i < 3; ++i) {
@@ -37,18 +38,21 @@ int main(int argc, char* argv[]) {
                 ++failed;
                 continue;
             }
-            latencies[i].push_back(result.readAtMs - result.shownAtMs);
-            all.push_back(latencies[i].back());
+            for (std::size_t into : {i, std::size_t{3}}) {
+                returned[into].push_back(result.readAtMs - result.shownAtMs);
+                read[into].push_back(result.pageReadAtMs - result.shownAtMs);
+            }
         }
     }
-    for (std::size_t i = 0; i < 3; ++i) {
-        if (latencies[i].empty()) continue;
-        std::printf("%-6s %5zu %12.1f %12.1f\n", NameOf(pages[i]), latencies[i].size(), Median(latencies[i]),
-                    *std::max_element(latencies[i].begin(), latencies[i].end()));
+    std::printf("%-6s %5s %25s %25s\n", "", "", "shown -> figures read (ms)", "shown -> page read (ms)");
+    std::printf("%-6s %5s %12s %12s %12s %12s\n", "page", "runs", "median", "worst", "median", "worst");
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (returned[i].empty()) continue;
+        std::printf("%-6s %5zu %12.1f %12.1f %12.1f %12.1f\n", i < 3 ? NameOf(pages[i]) : "all", returned[i].size(),
+                    Median(returned[i]), *std::max_element(returned[i].begin(), returned[i].end()), Median(read[i]),
+                    *std::max_element(read[i].begin(), read[i].end()));
     }
-    if (!all.empty())
-        std::printf("%-6s %5zu %12.1f %12.1f   (goal: median under 50 ms)\n", "all", all.size(), Median(all),
-                    *std::max_element(all.begin(), all.end()));
+    std::printf("goal: figures read, median under 50 ms\n");
     if (failed > 0) std::printf("%d runs gave no reading\n", failed);
     return failed == 0 ? 0 : 1;
 }

@@ -60,6 +60,8 @@ public:
 
     // The running browser, or null; for tests and benchmarks.
     ChromiumProcess* process() { return process_.get(); }
+    // When a page was last read whole and shown in the tree; for benchmarks.
+    std::chrono::steady_clock::time_point pageReadAt() const { return pageReadAt_; }
     // Ends our browser, as when the program ends.
     void EndBrowser();
 
@@ -139,6 +141,7 @@ private:
     std::int64_t nextTargetOrder_ = 0;
     std::set<std::string> closing_;                  // targets closed by us, until they are gone
     std::weak_ptr<uia_tree::Node> focused_;
+    std::chrono::steady_clock::time_point pageReadAt_{};
     bool browserStale_ = true;
     bool refreshing_ = false;
     // Held weakly by the elements' actions, which may outlive this.

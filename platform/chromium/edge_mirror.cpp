@@ -140,6 +140,7 @@ void ChromiumBrowser::RefreshPage(Tab& tab) {
         tab.page = std::make_unique<PageMirror>(tree_, tab.edge.contents, std::move(actions));
     }
     tab.page->Show(view, snapshot.documentId);
+    pageReadAt_ = Clock::now();
     if (!view.name.empty()) tab.edge.item->name = view.name;
 }
 
