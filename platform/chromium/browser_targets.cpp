@@ -97,13 +97,15 @@ void ChromiumBrowser::ApplyTargetEvents() {
                 targets_.erase(id);
                 closing_.erase(id);
             } else if (method == "Target.targetCrashed" || method == "Target.detachedFromTarget") {
-                // Our watcher went with the renderer, or the session it spoke on: the page is read afresh.
-                const std::string id = params.value("targetId", "");
-                const std::string session = params.value("sessionId", "");
+                // Our watcher went with the renderer, or the session it spoke on (not another's on the
+                // same target): the page is read afresh.
+                const bool detached = method == "Target.detachedFromTarget";
+                const std::string id = detached ? std::string() : params.at("targetId").get<std::string>();
+                const std::string session = detached ? params.at("sessionId").get<std::string>() : std::string();
                 for (const auto& window : windows_) {
                     for (const auto& tab : window->tabs) {
-                        if (tab->targetId != id && (session.empty() || tab->session != session)) continue;
-                        if (method == "Target.detachedFromTarget") tab->session.clear();
+                        if (detached ? tab->session != session : tab->targetId != id) continue;
+                        if (detached) tab->session.clear();
                         tab->world.reset();
                         tab->pageChanged = true;
                     }
