@@ -49,6 +49,15 @@ void ChromiumBrowser::RefreshBrowser() {
         browserStale_ = false;
         return;
     }
+    ApplyTargetEvents();
+    if (!browserMoved_ && !StateDue()) {
+        // Nothing told of a change: the tree stands as it is, and only the pages may be read again.
+        for (const auto& window : windows_)
+            for (const auto& tab : window->tabs) tab->pageFresh = false;
+        browserStale_ = false;
+        return;
+    }
+    browserMoved_ = false;
     const std::vector<SeenTarget> targets = ReadTargets();
 
     std::erase_if(windows_, [&](const std::unique_ptr<Window>& window) {
@@ -81,6 +90,7 @@ void ChromiumBrowser::ApplyTargetEvents() {
             ApplyPageEvent(event);
             continue;
         }
+        browserMoved_ = true;
         const std::string method = event.value("method", "");
         const json& params = event.contains("params") ? event.at("params") : json::object();
         Field(method.c_str(), [&] {
@@ -124,10 +134,14 @@ void ChromiumBrowser::ApplyPageEvent(const json& event) {
             switch (ReadPageNews(event, session)) {
                 case PageNews::None: break;
                 case PageNews::Changed: tab->pageChanged = true; break;
-                case PageNews::WindowMoved: window->stateReadAt = {}; break;
+                case PageNews::WindowMoved:
+                    window->stateReadAt = {};
+                    browserMoved_ = true;
+                    break;
                 case PageNews::Replaced:
                     tab->world.reset();
                     tab->pageChanged = true;
+                    browserMoved_ = true;  // a watched window is watched no more
                     break;
             }
             return;
@@ -135,8 +149,19 @@ void ChromiumBrowser::ApplyPageEvent(const json& event) {
     }
 }
 
+bool ChromiumBrowser::StateKnown(const Window& window) const {
+    // Only the user changes a window's state besides us. A watched page tells when its window
+    // is resized, hidden or shown; else a tenth of a second late is soon enough to notice.
+    if (window.state.empty()) return false;
+    const bool told = window.Watched() && window.stateReadAt != Clock::time_point{};
+    return told || Clock::now() - window.stateReadAt < kWindowStateAge;
+}
+
+bool ChromiumBrowser::StateDue() const {
+    return std::any_of(windows_.begin(), windows_.end(), [&](const auto& window) { return !StateKnown(*window); });
+}
+
 std::vector<ChromiumBrowser::SeenTarget> ChromiumBrowser::ReadTargets() {
-    ApplyTargetEvents();
     // A target's window is asked once; each window's state at every reading.
     std::map<std::int64_t, std::string> states;
     std::map<std::int64_t, std::optional<Clock::time_point>> stateReads;  // when asked now; empty when kept
@@ -154,11 +179,8 @@ std::vector<ChromiumBrowser::SeenTarget> ChromiumBrowser::ReadTargets() {
             }
         }
         if (!states.contains(*known.windowId)) {
-            // Only the user changes a window's state besides us. A watched page tells when its window
-            // is resized, hidden or shown; else a tenth of a second late is soon enough to notice.
             const Window* shown = WindowById(*known.windowId);
-            const bool told = shown != nullptr && shown->Watched() && shown->stateReadAt != Clock::time_point{};
-            if (shown != nullptr && !shown->state.empty() && (told || Clock::now() - shown->stateReadAt < kWindowStateAge)) {
+            if (shown != nullptr && StateKnown(*shown)) {
                 states[*known.windowId] = shown->state;
                 stateReads[*known.windowId] = std::nullopt;
             }

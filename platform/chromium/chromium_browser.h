@@ -121,6 +121,10 @@ private:
     void ApplyPageEvent(const nlohmann::json& event);
     // The page targets not being closed, in the order they were created, with their windows' states.
     std::vector<SeenTarget> ReadTargets();
+    // Some window's state is to be asked at this reading.
+    bool StateDue() const;
+    // The window's state as last asked stands: told of changes, or asked a moment ago.
+    bool StateKnown(const Window& window) const;
     Window& AddWindow(std::int64_t id);
     void UpdateTabs(Window& window, const std::vector<const SeenTarget*>& targets);
     void RefreshPage(Tab& tab);
@@ -143,6 +147,9 @@ private:
     std::weak_ptr<uia_tree::Node> focused_;
     std::chrono::steady_clock::time_point pageReadAt_{};
     bool browserStale_ = true;
+    // Something may have changed the targets or windows since they were last gone through:
+    // a target event, our own action, or a watched page's window resized, hidden or shown.
+    bool browserMoved_ = true;
     bool refreshing_ = false;
     // Held weakly by the elements' actions, which may outlive this.
     std::shared_ptr<ChromiumBrowser*> self_ = std::make_shared<ChromiumBrowser*>(this);

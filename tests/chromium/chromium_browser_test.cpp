@@ -260,6 +260,22 @@ TEST_F(ChromiumBrowserTest, TheAddressBarTabsAndWindowStatesDriveTheBrowser) {
     windowPattern->SetWindowVisualState(uia::visual_state::Normal);
     EXPECT_EQ(shownState(), "normal");
 
+    // The user minimises and maximises the window: the watched page tells of it.
+    auto userSets = [&](const char* state) {
+        devtools.Call("Browser.setWindowBounds", {{"windowId", windowId}, {"bounds", {{"windowState", state}}}});
+    };
+    auto shows = [&](std::int32_t state) {
+        return PollFor([&]() -> Ref<Element> {
+            return std::get<std::int32_t>(window->GetCurrentPropertyValue(property::WindowVisualState)) == state ? window
+                                                                                                                : nullptr;
+        });
+    };
+    userSets("minimized");
+    EXPECT_TRUE(shows(uia::visual_state::Minimized));
+    userSets("normal");
+    userSets("maximized");
+    EXPECT_TRUE(shows(uia::visual_state::Maximized));
+
     windowPattern->Close();
     browser_->NewPoll();
     EXPECT_FALSE(Window());
