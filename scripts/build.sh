@@ -23,7 +23,8 @@ esac
 
 # A compiler cache kept on the machine, outside the checkout, so that a fresh
 # checkout rebuilds little after any earlier build here. Paths under the
-# checkout are hashed relative to it, so another checkout's objects match;
+# checkout are hashed relative to it, so another checkout's objects match
+# (their debug information may then name the folder they were built in);
 # without ccache the build goes on uncached.
 if command -v ccache >/dev/null; then
     export CCACHE_DIR="${CCACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/ccache}"
