@@ -2,10 +2,12 @@
 // Chromium showing the local measurement pages: the work the program does
 // between two pauses (reading the browser and the page, the searches, the
 // window's checks), without the pause itself. Prints, per wait, the number of
-// polls, the median and the worst. Usage: chromium_polls [measure-ms]
+// polls, the median and the worst, and the DevTools calls a poll made (the
+// share of polls that made none: the page did not change). Usage: chromium_polls [measure-ms]
 // (how long each page measures; default 8000).
 
 #include <algorithm>
+#include <functional>
 #include <time.h>
 
 #include <chrono>
@@ -43,6 +45,7 @@ double ThreadCpuMicroseconds() {
 struct Poll {
     double wallUs;
     double cpuUs;
+    double calls;  // DevTools calls made
 };
 
 // Times the stretch between the end of one pause and the start of the next:
@@ -50,16 +53,18 @@ struct Poll {
 // waiting for the browser's answers; the CPU time is this program's own.
 class PollTimer : public Sleeper {
 public:
-    explicit PollTimer(Sleeper& inner) : inner_(inner) {}
+    PollTimer(Sleeper& inner, std::function<std::int64_t()> calls) : inner_(inner), calls_(std::move(calls)) {}
 
     void Sleep(int milliseconds) override {
         const auto now = Clock::now();
         const double cpu = ThreadCpuMicroseconds();
         if (awake_)
-            polls_[phase_].push_back({std::chrono::duration<double, std::micro>(now - *awake_).count(), cpu - awakeCpu_});
+            polls_[phase_].push_back({std::chrono::duration<double, std::micro>(now - *awake_).count(), cpu - awakeCpu_,
+                                      static_cast<double>(calls_() - awakeCalls_)});
         inner_.Sleep(milliseconds);
         awake_ = Clock::now();
         awakeCpu_ = ThreadCpuMicroseconds();
+        awakeCalls_ = calls_();
     }
 
     // Work before the first pause of a wait belongs to what came before it.
@@ -69,23 +74,31 @@ public:
     }
 
     void Report() const {
-        std::printf("%-14s %6s %21s %21s\n", "", "", "real time (ms)", "own CPU time (ms)");
-        std::printf("%-14s %6s %10s %10s %10s %10s\n", "wait", "polls", "median", "worst", "median", "worst");
+        std::printf("%-14s %6s %21s %21s %27s\n", "", "", "real time (ms)", "own CPU time (ms)", "DevTools calls per poll");
+        std::printf("%-14s %6s %10s %10s %10s %10s %8s %8s %9s\n", "wait", "polls", "median", "worst", "median", "worst",
+                    "median", "mean", "with none");
         for (const std::string& name : order_) {
             const auto found = polls_.find(name);
             if (found == polls_.end() || found->second.empty()) {
                 std::printf("%-14s %6d\n", name.c_str(), 0);
                 continue;
             }
-            std::vector<double> wall, cpu;
+            std::vector<double> wall, cpu, calls;
             for (const Poll& poll : found->second) {
                 wall.push_back(poll.wallUs);
                 cpu.push_back(poll.cpuUs);
+                calls.push_back(poll.calls);
             }
             std::sort(wall.begin(), wall.end());
             std::sort(cpu.begin(), cpu.end());
-            std::printf("%-14s %6zu %10.2f %10.2f %10.2f %10.2f\n", name.c_str(), wall.size(), wall[wall.size() / 2] / 1000,
-                        wall.back() / 1000, cpu[cpu.size() / 2] / 1000, cpu.back() / 1000);
+            std::sort(calls.begin(), calls.end());
+            double total = 0;
+            for (double each : calls) total += each;
+            const auto none = std::count(calls.begin(), calls.end(), 0.0);
+            std::printf("%-14s %6zu %10.2f %10.2f %10.2f %10.2f %8.0f %8.2f %8.0f%%\n", name.c_str(), wall.size(),
+                        wall[wall.size() / 2] / 1000, wall.back() / 1000, cpu[cpu.size() / 2] / 1000, cpu.back() / 1000,
+                        calls[calls.size() / 2], total / static_cast<double>(calls.size()),
+                        100.0 * static_cast<double>(none) / static_cast<double>(calls.size()));
         }
     }
 
@@ -96,6 +109,8 @@ private:
     std::string phase_ = "start";
     std::optional<Clock::time_point> awake_;
     double awakeCpu_ = 0;
+    std::int64_t awakeCalls_ = 0;
+    std::function<std::int64_t()> calls_;
     std::map<std::string, std::vector<Poll>> polls_;
 };
 
@@ -112,7 +127,10 @@ int main(int argc, char* argv[]) {
 
     QApplication application(argc, argv);
     qt::QtPlatform services(qt::BrowserChoice::Chromium);
-    PollTimer timer(services.platform.sleeper);
+    PollTimer timer(services.platform.sleeper, [&services]() -> std::int64_t {
+        chromium::ChromiumProcess* process = services.browser.chromium()->process();
+        return process != nullptr ? process->devtools().calls() : 0;
+    });
     Platform platform = services.platform;
     Platform timed{platform.clock,        timer,
                    platform.pump,         platform.keyboard,

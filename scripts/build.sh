@@ -21,5 +21,19 @@ case "$flavour" in
     *) echo "unknown build flavour: $flavour" >&2; exit 2 ;;
 esac
 
+# A compiler cache kept on the machine, outside the checkout, so that a fresh
+# checkout rebuilds little after any earlier build here. Paths under the
+# checkout are hashed relative to it, so another checkout's objects match
+# (their debug information may then name the folder they were built in);
+# without ccache the build goes on uncached.
+if command -v ccache >/dev/null; then
+    export CCACHE_DIR="${CCACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/ccache}"
+    export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$root}"
+    export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
+    args+=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+else
+    args+=(-UCMAKE_C_COMPILER_LAUNCHER -UCMAKE_CXX_COMPILER_LAUNCHER)
+fi
+
 cmake -S "$root" -B "$root/build/$flavour" -G Ninja "${args[@]}" >/dev/null
 cmake --build "$root/build/$flavour" -j "$(nproc)" "$@"

@@ -45,7 +45,7 @@ void ChromiumBrowser::Close(Window& window) {
         }
         const std::int64_t id = window.id;
         std::erase_if(windows_, [id](const std::unique_ptr<Window>& each) { return each->id == id; });
-        browserStale_ = true;
+        browserStale_ = browserMoved_ = true;
     });
 }
 
@@ -76,14 +76,14 @@ void ChromiumBrowser::Invoke(const std::string& targetId, std::int64_t backendNo
             Field("DOM.resolveNode", [&] { return resolved.at("object").at("objectId").get<std::string>(); });
         Devtools().Call("Runtime.callFunctionOn", {{"objectId", object}, {"functionDeclaration", kClick}}, session);
         Devtools().Call("Runtime.releaseObject", {{"objectId", object}}, session);
-        browserStale_ = true;
+        browserStale_ = browserMoved_ = true;
     });
 }
 
 void ChromiumBrowser::Navigate(Tab& tab, const std::string& address) {
     EndingIfGone([&] {
         Devtools().Call("Page.navigate", {{"url", options_.redirect.Apply(address)}}, SessionOf(tab));
-        browserStale_ = true;
+        browserStale_ = browserMoved_ = true;
     });
 }
 

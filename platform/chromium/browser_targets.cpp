@@ -21,6 +21,11 @@ ChromiumBrowser::Tab* ChromiumBrowser::Window::Selected() const {
     return nullptr;
 }
 
+bool ChromiumBrowser::Window::Watched() const {
+    const Tab* tab = Selected();
+    return tab != nullptr && tab->world.has_value();
+}
+
 const ChromiumBrowser::Window* ChromiumBrowser::WindowById(std::int64_t id) const {
     for (const auto& window : windows_)
         if (window->id == id) return window.get();
@@ -44,6 +49,15 @@ void ChromiumBrowser::RefreshBrowser() {
         browserStale_ = false;
         return;
     }
+    ApplyTargetEvents();
+    if (!browserMoved_ && !StateDue()) {
+        // Nothing told of a change: the tree stands as it is, and only the pages may be read again.
+        for (const auto& window : windows_)
+            for (const auto& tab : window->tabs) tab->pageFresh = false;
+        browserStale_ = false;
+        return;
+    }
+    browserMoved_ = false;
     const std::vector<SeenTarget> targets = ReadTargets();
 
     std::erase_if(windows_, [&](const std::unique_ptr<Window>& window) {
@@ -72,6 +86,11 @@ void ChromiumBrowser::ApplyTargetEvents() {
     DevToolsPipe& devtools = Devtools();
     devtools.Pump();
     for (const json& event : devtools.TakeEvents()) {
+        if (event.contains("sessionId")) {
+            ApplyPageEvent(event);
+            continue;
+        }
+        browserMoved_ = true;
         const std::string method = event.value("method", "");
         const json& params = event.contains("params") ? event.at("params") : json::object();
         Field(method.c_str(), [&] {
@@ -87,14 +106,62 @@ void ChromiumBrowser::ApplyTargetEvents() {
                 const std::string id = params.at("targetId").get<std::string>();
                 targets_.erase(id);
                 closing_.erase(id);
+            } else if (method == "Target.targetCrashed" || method == "Target.detachedFromTarget") {
+                // Our watcher went with the renderer, or the session it spoke on (not another's on the
+                // same target): the page is read afresh.
+                const bool detached = method == "Target.detachedFromTarget";
+                const std::string id = detached ? std::string() : params.at("targetId").get<std::string>();
+                const std::string session = detached ? params.at("sessionId").get<std::string>() : std::string();
+                for (const auto& window : windows_) {
+                    for (const auto& tab : window->tabs) {
+                        if (detached ? tab->session != session : tab->targetId != id) continue;
+                        if (detached) tab->session.clear();
+                        tab->world.reset();
+                        tab->pageChanged = true;
+                    }
+                }
             }
             return 0;
         });
     }
 }
 
+void ChromiumBrowser::ApplyPageEvent(const json& event) {
+    const std::string session = event.value("sessionId", "");
+    for (const auto& window : windows_) {
+        for (const auto& tab : window->tabs) {
+            if (tab->session.empty() || tab->session != session) continue;
+            switch (ReadPageNews(event, session)) {
+                case PageNews::None: break;
+                case PageNews::Changed: tab->pageChanged = true; break;
+                case PageNews::WindowMoved:
+                    window->stateReadAt = {};
+                    browserMoved_ = true;
+                    break;
+                case PageNews::Replaced:
+                    tab->world.reset();
+                    tab->pageChanged = true;
+                    browserMoved_ = true;  // a watched window is watched no more
+                    break;
+            }
+            return;
+        }
+    }
+}
+
+bool ChromiumBrowser::StateKnown(const Window& window) const {
+    // Only the user changes a window's state besides us. A watched page tells when its window
+    // is resized, hidden or shown; else a tenth of a second late is soon enough to notice.
+    if (window.state.empty()) return false;
+    const bool told = window.Watched() && window.stateReadAt != Clock::time_point{};
+    return told || Clock::now() - window.stateReadAt < kWindowStateAge;
+}
+
+bool ChromiumBrowser::StateDue() const {
+    return std::any_of(windows_.begin(), windows_.end(), [&](const auto& window) { return !StateKnown(*window); });
+}
+
 std::vector<ChromiumBrowser::SeenTarget> ChromiumBrowser::ReadTargets() {
-    ApplyTargetEvents();
     // A target's window is asked once; each window's state at every reading.
     std::map<std::int64_t, std::string> states;
     std::map<std::int64_t, std::optional<Clock::time_point>> stateReads;  // when asked now; empty when kept
@@ -112,10 +179,8 @@ std::vector<ChromiumBrowser::SeenTarget> ChromiumBrowser::ReadTargets() {
             }
         }
         if (!states.contains(*known.windowId)) {
-            // Only the user changes a window's state besides us, and a tenth of a second late is soon
-            // enough to notice: asking at every poll cost as much as all the rest of it.
             const Window* shown = WindowById(*known.windowId);
-            if (shown != nullptr && !shown->state.empty() && Clock::now() - shown->stateReadAt < kWindowStateAge) {
+            if (shown != nullptr && StateKnown(*shown)) {
                 states[*known.windowId] = shown->state;
                 stateReads[*known.windowId] = std::nullopt;
             }

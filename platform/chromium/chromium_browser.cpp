@@ -46,6 +46,7 @@ void ChromiumBrowser::EndBrowser() {
     closing_.clear();
     targets_.clear();
     process_.reset();
+    browserMoved_ = true;
 }
 
 void ChromiumBrowser::DropWindows() {
@@ -58,7 +59,7 @@ void ChromiumBrowser::DropWindows() {
 void ChromiumBrowser::Start(const std::string& program, const std::string& arguments) {
     const LaunchCommand command = ParseLaunchCommand(arguments);
     const std::string address = options_.redirect.Apply(command.address.empty() ? "about:blank" : command.address);
-    browserStale_ = true;
+    browserStale_ = browserMoved_ = true;
     if (process_ && Devtools().PeerClosed()) EndBrowser();
     if (process_) {
         json params = {{"url", address}};

@@ -24,6 +24,7 @@
 
 #include "chromium/chromium_process.h"
 #include "chromium/page_mirror.h"
+#include "chromium/page_observer.h"
 #include "chromium/site_redirect.h"
 #include "common/platform.h"
 #include "uia_tree/tree.h"
@@ -59,6 +60,8 @@ public:
 
     // The running browser, or null; for tests and benchmarks.
     ChromiumProcess* process() { return process_.get(); }
+    // When a page was last read whole and shown in the tree; for benchmarks.
+    std::chrono::steady_clock::time_point pageReadAt() const { return pageReadAt_; }
     // Ends our browser, as when the program ends.
     void EndBrowser();
 
@@ -69,7 +72,8 @@ private:
         std::string address;  // as the browser last said
         std::string session;  // empty until the page is first read
         std::unique_ptr<PageMirror> page;
-        std::string shownMark;  // the page's change mark when it was last read
+        std::optional<ObservedWorld> world;  // our watcher in the page, once it is in
+        bool pageChanged = true;             // since the page was last read, or not known
         bool pageFresh = false;
     };
     struct Window {
@@ -80,6 +84,8 @@ private:
         std::chrono::steady_clock::time_point stateReadAt{};
         bool addressTyped = false;               // the bar holds text not yet entered
         Tab* Selected() const;
+        // The selected page's watcher tells when the window is resized, hidden or shown.
+        bool Watched() const;
         Tab* Find(const std::string& targetId) const;
     };
     struct SeenTarget {
@@ -111,8 +117,14 @@ private:
     const Window* WindowById(std::int64_t id) const;
     void FollowTargets();
     void ApplyTargetEvents();
+    // An event that came on a page's session: what it says of that page.
+    void ApplyPageEvent(const nlohmann::json& event);
     // The page targets not being closed, in the order they were created, with their windows' states.
     std::vector<SeenTarget> ReadTargets();
+    // Some window's state is to be asked at this reading.
+    bool StateDue() const;
+    // The window's state as last asked stands: told of changes, or asked a moment ago.
+    bool StateKnown(const Window& window) const;
     Window& AddWindow(std::int64_t id);
     void UpdateTabs(Window& window, const std::vector<const SeenTarget*>& targets);
     void RefreshPage(Tab& tab);
@@ -133,7 +145,11 @@ private:
     std::int64_t nextTargetOrder_ = 0;
     std::set<std::string> closing_;                  // targets closed by us, until they are gone
     std::weak_ptr<uia_tree::Node> focused_;
+    std::chrono::steady_clock::time_point pageReadAt_{};
     bool browserStale_ = true;
+    // Something may have changed the targets or windows since they were last gone through:
+    // a target event, our own action, or a watched page's window resized, hidden or shown.
+    bool browserMoved_ = true;
     bool refreshing_ = false;
     // Held weakly by the elements' actions, which may outlive this.
     std::shared_ptr<ChromiumBrowser*> self_ = std::make_shared<ChromiumBrowser*>(this);

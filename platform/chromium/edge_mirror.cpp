@@ -99,23 +99,32 @@ void ChromiumBrowser::UpdateTabs(Window& window, const std::vector<const SeenTar
 }
 
 const std::string& ChromiumBrowser::SessionOf(Tab& tab) {
-    if (tab.session.empty()) tab.session = AttachToPage(Devtools(), tab.targetId);
+    if (tab.session.empty()) {
+        const std::string session = AttachToPage(Devtools(), tab.targetId);
+        FollowPageEvents(Devtools(), session);
+        tab.session = session;
+        tab.world.reset();
+        tab.pageChanged = true;
+    }
     return tab.session;
 }
 
 void ChromiumBrowser::RefreshPage(Tab& tab) {
     tab.pageFresh = true;
-    // Reading a whole page costs far more than asking whether it changed.
-    const std::string mark = PageChangeMark(Devtools(), SessionOf(tab));
-    if (tab.page && !mark.empty() && mark == tab.shownMark) return;
-    tab.shownMark.clear();
-    const PageSnapshot snapshot = FetchPageSnapshot(Devtools(), SessionOf(tab));
+    // Our watcher tells of every change by an event, so an unchanged page costs no call.
+    if (tab.page && tab.world && !tab.pageChanged) return;
+    // Cleared before reading: a change during the reading is told by an event taken at the next poll.
+    tab.pageChanged = false;
+    const std::string& session = SessionOf(tab);
+    if (!tab.world || !ArmObserver(Devtools(), session, *tab.world)) tab.world = InstallObserver(Devtools(), session);
+    const PageSnapshot snapshot = FetchPageSnapshot(Devtools(), session);
     ControlElement view;
     try {
         view = BuildControlView(snapshot);
     } catch (const PlatformError& error) {
-        if (error.code() == kInvalidData) return;  // between two documents: the last one stays
-        throw;
+        if (error.code() != kInvalidData) throw;
+        tab.pageChanged = true;  // between two documents: the last one stays until the next reading
+        return;
     }
     if (!tab.page) {
         const std::weak_ptr<ChromiumBrowser*> self = self_;
@@ -131,7 +140,7 @@ void ChromiumBrowser::RefreshPage(Tab& tab) {
         tab.page = std::make_unique<PageMirror>(tree_, tab.edge.contents, std::move(actions));
     }
     tab.page->Show(view, snapshot.documentId);
-    tab.shownMark = mark;
+    pageReadAt_ = Clock::now();
     if (!view.name.empty()) tab.edge.item->name = view.name;
 }
 

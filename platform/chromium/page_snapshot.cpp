@@ -146,28 +146,6 @@ bool TakenTogether(const PageSnapshot& snapshot) {
 }
 }  // namespace
 
-std::string PageChangeMark(DevToolsPipe& devtools, const std::string& sessionId) {
-    // A new document has no watcher yet, so its mark starts with a new number.
-    static constexpr const char* kWatch = R"(
-        (() => {
-            const key = Symbol.for('tidemark.changes');
-            let watch = document[key];
-            if (!watch) {
-                watch = { document: Math.random().toString(36).slice(2), changes: 0 };
-                new MutationObserver(() => { watch.changes++; }).observe(document, {
-                    subtree: true, childList: true, attributes: true, characterData: true });
-                Object.defineProperty(document, key, { value: watch });
-            }
-            return watch.document + ':' + watch.changes;
-        })())";
-    const json reply = devtools.Call("Runtime.evaluate", {{"expression", kWatch}, {"returnByValue", true}}, sessionId);
-    if (reply.contains("exceptionDetails")) return {};
-    const auto result = reply.find("result");
-    if (result == reply.end() || !result->is_object()) return {};
-    const auto value = result->find("value");
-    return value != result->end() && value->is_string() ? value->get<std::string>() : std::string();
-}
-
 PageSnapshot FetchPageSnapshot(DevToolsPipe& devtools, const std::string& sessionId) {
     const json frameTree = devtools.Call("Page.getFrameTree", json::object(), sessionId);
     std::string documentId;

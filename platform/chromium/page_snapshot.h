@@ -63,12 +63,6 @@ PageSnapshot ParsePageSnapshot(const nlohmann::json& fullAXTree, const nlohmann:
 // Attaches to a page target in flat mode; the calls for that page carry the returned session id.
 std::string AttachToPage(DevToolsPipe& devtools, const std::string& targetId);
 
-// A mark that stays the same while the attached page shows the same document
-// unchanged, and differs once anything in it changed (a node, an attribute, a
-// text). Empty when the page cannot say, which no mark equals. It watches with
-// a MutationObserver of its own, kept on the document out of the page's way.
-std::string PageChangeMark(DevToolsPipe& devtools, const std::string& sessionId);
-
 // Both trees of the attached page and the id of its document: three calls, five when a script changed the page between them.
 PageSnapshot FetchPageSnapshot(DevToolsPipe& devtools, const std::string& sessionId);
 

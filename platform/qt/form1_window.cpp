@@ -25,17 +25,27 @@ Widget* As(QWidget* widget) {
     return typed;
 }
 
+// The window is synced at every pass of the program's message loop: a widget
+// is touched only when its state differs, as setting one costs even when unchanged.
+void ShowEnabled(QWidget* widget, bool enabled) {
+    if (widget->testAttribute(Qt::WA_ForceDisabled) == enabled) widget->setEnabled(enabled);
+}
+
 void ShowText(QLineEdit* field, const TextBox& state) {
-    const QSignalBlocker quiet(field);
     const QString text = QString::fromStdString(state.Text);
-    if (field->text() != text) field->setText(text);
-    field->setEnabled(state.Enabled);
+    if (field->text() != text) {
+        const QSignalBlocker quiet(field);
+        field->setText(text);
+    }
+    ShowEnabled(field, state.Enabled);
 }
 
 void ShowCheck(QCheckBox* box, const CheckBox& state) {
-    const QSignalBlocker quiet(box);
-    box->setChecked(state.Value == 1);
-    box->setEnabled(state.Enabled);
+    if (box->isChecked() != (state.Value == 1)) {
+        const QSignalBlocker quiet(box);
+        box->setChecked(state.Value == 1);
+    }
+    ShowEnabled(box, state.Enabled);
 }
 }  // namespace
 
@@ -190,13 +200,16 @@ void Form1Window::SyncFromForm() {
     ShowCheck(chkCloseEdge_, form_.chkCloseEdge);
     ShowText(txtFileName_, form_.txtFileName);
     ShowText(txtInterval_, form_.txtInterval);
-    cmdStop_->setEnabled(form_.cmdStop.Enabled);
-    cmdTestNow_->setEnabled(form_.cmdTestNow.Enabled);
-    cmdStart_->setEnabled(form_.cmdStart.Enabled);
-    cmdReport_->setEnabled(form_.cmdReport.Enabled);
-    Frame1_->setEnabled(form_.Frame1.Enabled);
-    lblTimeRemain_->setText(QString::fromStdString(form_.lblTimeRemain.Caption));
-    tmrProc_.setInterval(form_.tmrProc.Interval);
+    ShowEnabled(cmdStop_, form_.cmdStop.Enabled);
+    ShowEnabled(cmdTestNow_, form_.cmdTestNow.Enabled);
+    ShowEnabled(cmdStart_, form_.cmdStart.Enabled);
+    ShowEnabled(cmdReport_, form_.cmdReport.Enabled);
+    ShowEnabled(Frame1_, form_.Frame1.Enabled);
+    if (shownTimeRemain_ != form_.lblTimeRemain.Caption) {
+        shownTimeRemain_ = form_.lblTimeRemain.Caption;
+        lblTimeRemain_->setText(QString::fromStdString(*shownTimeRemain_));
+    }
+    if (tmrProc_.interval() != form_.tmrProc.Interval) tmrProc_.setInterval(form_.tmrProc.Interval);
     if (form_.tmrProc.Enabled && !tmrProc_.isActive()) tmrProc_.start();
     if (!form_.tmrProc.Enabled && tmrProc_.isActive()) tmrProc_.stop();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <map>
 #include <string>
 #include <utility>
@@ -61,6 +62,7 @@ private:
     QPushButton* cmdReport_ = nullptr;
     QWidget* Frame1_ = nullptr;
     QLabel* lblTimeRemain_ = nullptr;
+    std::optional<std::string> shownTimeRemain_;  // empty until first shown
     QTimer tmrProc_;
     FocusLeaveValidator* validator_ = nullptr;
     bool inTick_ = false;

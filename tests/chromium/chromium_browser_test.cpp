@@ -129,15 +129,26 @@ TEST_F(ChromiumBrowserTest, ElementsKeepTheirIdentityWhileTheirNodeLivesAndFailO
     EXPECT_EQ(document->FindFirst(uia::scope::Subtree, Where(property::ClassName, "stays"))->CurrentName(), "long-lived");
 }
 
-TEST_F(ChromiumBrowserTest, TheBrowserIsReadOncePerPollAndThePageOnlyWhenACallReachesIt) {
-    browser_->Start("/usr/bin/chromium", std::string(" --new-window ") + kPage);
-    const Ref<Element> document = DocumentTitled("before");
+// A page whose script builds an open shadow root, and later one attached to a box already shown.
+constexpr const char* kWatchedPage =
+    "data:text/html;charset=utf-8,<title>watched</title>"
+    "<p class='stays' aria-label='long-lived'>long-lived</p><div id='host'></div><div id='late'></div>"
+    "<script>document.getElementById('host').attachShadow({mode: 'open'}).innerHTML ="
+    " \"<p aria-label='inside'>inside</p>\";</script>";
+
+TEST_F(ChromiumBrowserTest, AnUnchangedPageCostsNoCallAndEveryChangeOfItIsSeenWhateverItsScriptDoes) {
+    browser_->Start("/usr/bin/chromium", std::string(" --new-window ") + kWatchedPage);
+    const Ref<Element> document = DocumentTitled("watched");
     ASSERT_TRUE(document);
     DevToolsPipe& devtools = browser_->process()->devtools();
+    const nlohmann::json pages = devtools.Call("Target.getTargets", {{"filter", {{{"type", "page"}}}}}).at("targetInfos");
+    const std::string session = AttachToPage(devtools, pages.at(0).at("targetId").get<std::string>());
+    auto run = [&](const std::string& script) {
+        return devtools.Call("Runtime.evaluate", {{"expression", script}, {"returnByValue", true}}, session)
+            .at("result").value("value", nlohmann::json());
+    };
 
-    // Once the page has settled, a poll costs at most the window's state (asked
-    // a tenth of a second apart) and, as a search from above the page may reach
-    // into it, the page's change mark.
+    // Once the page has settled, polls that read the window, search the page and read its elements cost no call.
     Ref<Element> window;
     std::int64_t before = 0;
     const auto settle = std::chrono::steady_clock::now() + 5s;
@@ -145,33 +156,53 @@ TEST_F(ChromiumBrowserTest, TheBrowserIsReadOncePerPollAndThePageOnlyWhenACallRe
         browser_->NewPoll();
         before = devtools.calls();
         window = Window();
-    } while (devtools.calls() - before > 2 && std::chrono::steady_clock::now() < settle);
+        (void)document->FindFirst(uia::scope::Subtree, Where(property::ClassName, "stays"));
+    } while (devtools.calls() != before && std::chrono::steady_clock::now() < settle);
     ASSERT_TRUE(window);
-    EXPECT_LE(devtools.calls() - before, 2);
-    before = devtools.calls();
-    for (int i = 0; i < 5; ++i) (void)document->FindFirst(uia::scope::Subtree, Where(property::ClassName, "stays"));
-    (void)window->GetCurrentPropertyValue(property::WindowVisualState);
-    (void)document->CurrentName();
-    EXPECT_EQ(devtools.calls() - before, 0) << "nothing is read twice in one poll";
+    for (int poll = 0; poll < 3; ++poll) {
+        browser_->NewPoll();
+        (void)window->GetCurrentPropertyValue(property::WindowVisualState);
+        (void)document->FindFirst(uia::scope::Subtree, Where(property::Name, "inside"));
+        (void)document->CurrentName();
+    }
+    EXPECT_EQ(devtools.calls(), before) << "an unchanged page is not asked anything";
 
-    browser_->NewPoll();
-    (void)window->CurrentName();
-    before = devtools.calls();
-    (void)document->CurrentName();
-    EXPECT_EQ(devtools.calls() - before, 1) << "an unchanged page is only asked whether it changed";
+    // The page's own world sees nothing of the watcher.
+    EXPECT_EQ(run("typeof tidemarkPageChanged + typeof tidemarkArm + Object.getOwnPropertySymbols(document).length"),
+              "undefinedundefined0");
 
-    // Markup changes that leave the accessibility tree alone still count: the
-    // page is read whole again, its change mark, frame, accessibility tree and DOM.
+    // A class alone, a shadow root's text, and a shadow root attached later with its host then marked.
     const Ref<Element> stays = document->FindFirst(uia::scope::Subtree, Where(property::ClassName, "stays"));
     ASSERT_TRUE(stays);
-    const nlohmann::json pages = devtools.Call("Target.getTargets", {{"filter", {{{"type", "page"}}}}}).at("targetInfos");
-    const std::string session = AttachToPage(devtools, pages.at(0).at("targetId").get<std::string>());
-    devtools.Call("Runtime.evaluate", {{"expression", "document.querySelector('.stays').className = 'moved'"}}, session);
-    browser_->NewPoll();
-    (void)window->CurrentName();
+    run("document.querySelector('.stays').className = 'moved'");
+    EXPECT_TRUE(PollFor([&]() -> Ref<Element> { return stays->CurrentClassName() == "moved" ? stays : nullptr; }));
+    EXPECT_EQ(stays->CurrentName(), "long-lived") << "the same element, read again";
+    run("document.getElementById('host').shadowRoot.firstChild.setAttribute('aria-label', 'changed inside')");
+    EXPECT_TRUE(PollFor([&] { return document->FindFirst(uia::scope::Subtree, Where(property::Name, "changed inside")); }));
+    run("const late = document.getElementById('late');"
+        "late.attachShadow({mode: 'open'}).innerHTML = \"<p aria-label='late'>late</p>\"; late.className = 'shown'");
+    EXPECT_TRUE(PollFor([&] { return document->FindFirst(uia::scope::Subtree, Where(property::Name, "late")); }));
+    run("document.getElementById('late').shadowRoot.firstChild.setAttribute('aria-label', 'later')");
+    EXPECT_TRUE(PollFor([&] { return document->FindFirst(uia::scope::Subtree, Where(property::Name, "later")); }));
+
+    // A script that takes the page's MutationObserver away and freezes its document disturbs nothing of ours.
+    run("window.MutationObserver = null; Object.freeze(document); document.title = 'disturbed'");
+    EXPECT_TRUE(DocumentTitled("disturbed"));
+
+    // A new document is watched afresh.
+    devtools.Call("Page.navigate", {{"url", "data:text/html,<title>next</title><p class='stays' aria-label='next'>next</p>"}}, session);
+    const Ref<Element> next = DocumentTitled("next");
+    ASSERT_TRUE(next);
+    run("document.querySelector('.stays').className = 'again'");
+    EXPECT_TRUE(PollFor([&] { return next->FindFirst(uia::scope::Subtree, Where(property::ClassName, "again")); }));
+    // Another client's session on the same page ending leaves ours and its watcher alone.
+    devtools.Call("Target.detachFromTarget", {{"sessionId", session}});
     before = devtools.calls();
-    EXPECT_EQ(stays->CurrentClassName(), "moved");
-    EXPECT_EQ(devtools.calls() - before, 4);
+    for (int poll = 0; poll < 3; ++poll) {
+        browser_->NewPoll();
+        (void)next->FindFirst(uia::scope::Subtree, Where(property::ClassName, "again"));
+    }
+    EXPECT_EQ(devtools.calls(), before) << "the new document is watched, and by the same session";
 }
 
 TEST_F(ChromiumBrowserTest, TheAddressBarTabsAndWindowStatesDriveTheBrowser) {
@@ -220,6 +251,22 @@ TEST_F(ChromiumBrowserTest, TheAddressBarTabsAndWindowStatesDriveTheBrowser) {
               uia::visual_state::Minimized);
     windowPattern->SetWindowVisualState(uia::visual_state::Normal);
     EXPECT_EQ(shownState(), "normal");
+
+    // The user minimises and maximises the window: the watched page tells of it.
+    auto userSets = [&](const char* state) {
+        devtools.Call("Browser.setWindowBounds", {{"windowId", windowId}, {"bounds", {{"windowState", state}}}});
+    };
+    auto shows = [&](std::int32_t state) {
+        return PollFor([&]() -> Ref<Element> {
+            return std::get<std::int32_t>(window->GetCurrentPropertyValue(property::WindowVisualState)) == state ? window
+                                                                                                                : nullptr;
+        });
+    };
+    userSets("minimized");
+    EXPECT_TRUE(shows(uia::visual_state::Minimized));
+    userSets("normal");
+    userSets("maximized");
+    EXPECT_TRUE(shows(uia::visual_state::Maximized));
 
     windowPattern->Close();
     browser_->NewPoll();

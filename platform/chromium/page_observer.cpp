@@ -1,0 +1,156 @@
+#include "chromium/page_observer.h"
+
+namespace tidemark::chromium {
+
+using nlohmann::json;
+
+namespace {
+
+// Only contexts of this name get the binding; the page's own world never has it.
+constexpr const char* kWorldName = "tidemark";
+constexpr const char* kBinding = "tidemarkPageChanged";
+
+// Returns the watcher's token. The listeners are for what changes the page's
+// accessibility tree without changing its DOM: a typed value, a media query
+// after a resize, an animation or transition that ends showing or hiding.
+// Open shadow roots are watched as they come in with inserted nodes or as
+// their host changes; a closed one cannot be seen from any world.
+constexpr const char* kWatcher = R"((() => {
+    const send = globalThis.tidemarkPageChanged;
+    if (typeof send !== 'function') throw new Error('no binding in this world');
+    if (globalThis.tidemarkArm) return globalThis.tidemarkArm();
+    const token = Math.random().toString(36).slice(2) + performance.timeOrigin.toString(36);
+    let armed = true;
+    const changed = () => {
+        if (!armed) return;
+        armed = false;
+        send('changed');
+    };
+    const options = { subtree: true, childList: true, attributes: true, characterData: true };
+    const watched = new WeakSet();
+    const observer = new MutationObserver(records => {
+        for (const record of records) {
+            watchRoot(record.target);
+            for (const node of record.addedNodes) watchTree(node);
+        }
+        changed();
+    });
+    const watchRoot = node => {
+        const root = node.shadowRoot;
+        if (!root || watched.has(root)) return;
+        watched.add(root);
+        observer.observe(root, options);
+        watchTree(root);
+    };
+    const watchTree = node => {
+        if (node.nodeType !== Node.ELEMENT_NODE && node.nodeType !== Node.DOCUMENT_FRAGMENT_NODE &&
+            node.nodeType !== Node.DOCUMENT_NODE) return;
+        const walker = document.createTreeWalker(node, NodeFilter.SHOW_ELEMENT);
+        for (let element = walker.currentNode; element; element = walker.nextNode()) watchRoot(element);
+    };
+    observer.observe(document, options);
+    watchTree(document);
+    const moved = () => send('window');
+    addEventListener('resize', moved);
+    document.addEventListener('visibilitychange', moved);
+    for (const type of ['input', 'change', 'animationend', 'transitionend'])
+        addEventListener(type, changed, { capture: true, passive: true });
+    globalThis.tidemarkArm = () => {
+        armed = true;
+        return token;
+    };
+    return token;
+})())";
+
+std::string StringValue(const json& reply) {
+    if (reply.contains("exceptionDetails")) return {};
+    const auto result = reply.find("result");
+    if (result == reply.end() || !result->is_object()) return {};
+    const auto value = result->find("value");
+    return value != result->end() && value->is_string() ? value->get<std::string>() : std::string();
+}
+
+// Runtime reports every context and console message while enabled; it is on
+// only while the watcher is put in, which is when a context of our name takes the binding.
+class RuntimeEnabled {
+public:
+    RuntimeEnabled(DevToolsPipe& devtools, const std::string& sessionId) : devtools_(devtools), sessionId_(sessionId) {
+        devtools_.Call("Runtime.enable", json::object(), sessionId_);
+    }
+    ~RuntimeEnabled() {
+        try {
+            devtools_.Call("Runtime.disable", json::object(), sessionId_);
+        } catch (const PlatformError&) {
+            // A browser gone or hung is noticed by the next call.
+        }
+    }
+    RuntimeEnabled(const RuntimeEnabled&) = delete;
+    RuntimeEnabled& operator=(const RuntimeEnabled&) = delete;
+
+private:
+    DevToolsPipe& devtools_;
+    const std::string& sessionId_;
+};
+
+}  // namespace
+
+void FollowPageEvents(DevToolsPipe& devtools, const std::string& sessionId) {
+    devtools.Call("Page.enable", json::object(), sessionId);
+}
+
+std::optional<ObservedWorld> InstallObserver(DevToolsPipe& devtools, const std::string& sessionId) {
+    try {
+        const RuntimeEnabled runtime(devtools, sessionId);
+        devtools.Call("Runtime.addBinding", {{"name", kBinding}, {"executionContextName", kWorldName}}, sessionId);
+        const json frames = devtools.Call("Page.getFrameTree", json::object(), sessionId);
+        const auto frame = frames.at("frameTree").at("frame").at("id").get<std::string>();
+        const json world = devtools.Call("Page.createIsolatedWorld", {{"frameId", frame}, {"worldName", kWorldName}}, sessionId);
+        ObservedWorld observed{.contextId = world.at("executionContextId").get<std::int64_t>(), .token = {}};
+        observed.token = StringValue(devtools.Call(
+            "Runtime.evaluate", {{"expression", kWatcher}, {"contextId", observed.contextId}, {"returnByValue", true}},
+            sessionId));
+        if (observed.token.empty()) return std::nullopt;
+        return observed;
+    } catch (const json::exception&) {
+        return std::nullopt;
+    } catch (const PlatformError& error) {
+        // A protocol error: the frame or its document went meanwhile.
+        if (error.code() == kEFail) return std::nullopt;
+        throw;
+    }
+}
+
+bool ArmObserver(DevToolsPipe& devtools, const std::string& sessionId, const ObservedWorld& world) {
+    try {
+        const json reply = devtools.Call(
+            "Runtime.evaluate",
+            {{"expression", "globalThis.tidemarkArm?.()"}, {"contextId", world.contextId}, {"returnByValue", true}},
+            sessionId);
+        return StringValue(reply) == world.token;
+    } catch (const PlatformError& error) {
+        if (error.code() == kEFail) return false;  // no such context any more
+        throw;
+    }
+}
+
+PageNews ReadPageNews(const json& event, const std::string& sessionId) {
+    if (!event.is_object() || event.value("sessionId", "") != sessionId) return PageNews::None;
+    const std::string method = event.value("method", "");
+    const json empty = json::object();
+    const auto found = event.find("params");
+    const json& params = found != event.end() && found->is_object() ? *found : empty;
+    if (method == "Runtime.bindingCalled") {
+        if (params.value("name", "") != kBinding) return PageNews::None;
+        return params.value("payload", "") == "window" ? PageNews::WindowMoved : PageNews::Changed;
+    }
+    if (method == "Page.frameNavigated") {
+        const auto frame = params.find("frame");
+        const bool mainFrame = frame != params.end() && frame->is_object() && !frame->contains("parentId");
+        return mainFrame ? PageNews::Replaced : PageNews::Changed;
+    }
+    if (method == "Inspector.targetCrashed") return PageNews::Replaced;
+    if (method == "Page.documentOpened" || method == "Page.navigatedWithinDocument") return PageNews::Changed;
+    return PageNews::None;
+}
+
+}  // namespace tidemark::chromium
