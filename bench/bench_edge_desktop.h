@@ -22,7 +22,8 @@ struct BenchEdgeDesktop {
         for (int i = 0; i < 5; ++i) {
             const sim::NodePtr other = sim.desktop.root()->Add({.name = "Other " + std::to_string(i),
                                                                 .controlType = uia::control::Window,
-                                                                .className = "OtherWindow", .window = true});
+                                                                .className = "OtherWindow",
+                                                                .window = true});
             for (int j = 0; j < 8; ++j) other->Add({.name = "control " + std::to_string(j)});
         }
     }

@@ -74,9 +74,10 @@ public:
     }
 
     void Report() const {
-        std::printf("%-14s %6s %21s %21s %27s\n", "", "", "real time (ms)", "own CPU time (ms)", "DevTools calls per poll");
-        std::printf("%-14s %6s %10s %10s %10s %10s %8s %8s %9s\n", "wait", "polls", "median", "worst", "median", "worst",
-                    "median", "mean", "with none");
+        std::printf("%-14s %6s %21s %21s %27s\n", "", "", "real time (ms)", "own CPU time (ms)",
+                    "DevTools calls per poll");
+        std::printf("%-14s %6s %10s %10s %10s %10s %8s %8s %9s\n", "wait", "polls", "median", "worst", "median",
+                    "worst", "median", "mean", "with none");
         for (const std::string& name : order_) {
             const auto found = polls_.find(name);
             if (found == polls_.end() || found->second.empty()) {
@@ -132,14 +133,22 @@ int main(int argc, char* argv[]) {
         return process != nullptr ? process->devtools().calls() : 0;
     });
     Platform platform = services.platform;
-    Platform timed{platform.clock,        timer,
-                   platform.pump,         platform.keyboard,
-                   platform.settings,     platform.instanceLock,
-                   platform.messageBoxes, platform.processStarter,
-                   platform.browserLocation, platform.windowOrder,
-                   platform.beeper,       platform.environment,
-                   platform.locale,       platform.automationFactory,
-                   platform.files,        platform.specialFolders};
+    Platform timed{platform.clock,
+                   timer,
+                   platform.pump,
+                   platform.keyboard,
+                   platform.settings,
+                   platform.instanceLock,
+                   platform.messageBoxes,
+                   platform.processStarter,
+                   platform.browserLocation,
+                   platform.windowOrder,
+                   platform.beeper,
+                   platform.environment,
+                   platform.locale,
+                   platform.automationFactory,
+                   platform.files,
+                   platform.specialFolders};
     Context context(timed);
     InitAutomation(context);
     GetEdgePath(context);

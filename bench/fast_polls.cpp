@@ -46,10 +46,11 @@ int main() {
     sim::SimPlatform sim;
     CountingSleeper sleeper(sim.clock);
     Platform& base = sim.platform();
-    Platform platform{base.clock,        sleeper,         base.pump,         base.keyboard,    base.settings,
-                      base.instanceLock, base.messageBoxes, base.processStarter, base.browserLocation,
-                      base.windowOrder,  base.beeper,     base.environment,  base.locale,      base.automationFactory,
-                      base.files,        base.specialFolders};
+    Platform platform{
+        base.clock,         sleeper,           base.pump,           base.keyboard,          base.settings,
+        base.instanceLock,  base.messageBoxes, base.processStarter, base.browserLocation,   base.windowOrder,
+        base.beeper,        base.environment,  base.locale,         base.automationFactory, base.files,
+        base.specialFolders};
     Context context(platform);
     InitAutomation(context);
     GetEdgePath(context);
@@ -59,8 +60,10 @@ int main() {
     sim::FastPage fast(line);
     fast.Register(edge);
     for (int i = 0; i < 5; ++i)
-        sim.desktop.root()->Add({.name = "Other " + std::to_string(i), .controlType = uia::control::Window,
-                                 .className = "OtherWindow", .window = true});
+        sim.desktop.root()->Add({.name = "Other " + std::to_string(i),
+                                 .controlType = uia::control::Window,
+                                 .className = "OtherWindow",
+                                 .window = true});
     const sim::EdgeWindowPtr window = edge.OpenWindow();
     for (int i = 0; i < 4; ++i) edge.OpenTab(window, "https://example.org/" + std::to_string(i));
     fast.settings.neverFinishes = true;
@@ -81,8 +84,9 @@ int main() {
     const bool measured = TestFAST(context, edgeWindow, browserView, tab, document, text, unit);
     const double fastRealUs = fastWait.RealUs();
     // One look at the progress indicator's class a poll.
-    Report("TestFAST, measurement never ends", static_cast<int>(sim.desktop.calls(sim::Call::CurrentClassName) - classReadsBefore),
-           fastWait.VirtualMs(), fastRealUs);
+    Report("TestFAST, measurement never ends",
+           static_cast<int>(sim.desktop.calls(sim::Call::CurrentClassName) - classReadsBefore), fastWait.VirtualMs(),
+           fastRealUs);
 
     edgeWindow.reset();
     browserView.reset();

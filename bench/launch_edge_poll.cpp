@@ -64,14 +64,13 @@ int main() {
     const Launch never = TimeLaunch(sim, context);
     std::printf("LaunchEdge, new tab never comes: %s after %d polls, %.0f ms virtual, %.1f ms real\n",
                 never.ok ? "launched" : "gave up", never.polls, never.virtualMs, never.realUs / 1000.0);
-    std::printf("per poll: %.3f ms virtual, %.2f us real\n", never.virtualMs / never.polls,
-                never.realUs / never.polls);
+    std::printf("per poll: %.3f ms virtual, %.2f us real\n", never.virtualMs / never.polls, never.realUs / never.polls);
 
     edge.options.tabDelayMs = 300;
     const Launch comes = TimeLaunch(sim, context);
-    std::printf("LaunchEdge, new tab after 300 ms, page after %.0f ms: %s after %d polls, %.0f ms virtual, %.1f us real\n",
-                edge.options.pageDelayMs, comes.ok ? "launched" : "gave up", comes.polls, comes.virtualMs,
-                comes.realUs);
+    std::printf(
+        "LaunchEdge, new tab after 300 ms, page after %.0f ms: %s after %d polls, %.0f ms virtual, %.1f us real\n",
+        edge.options.pageDelayMs, comes.ok ? "launched" : "gave up", comes.polls, comes.virtualMs, comes.realUs);
 
     context.automation = AutomationState{};
     return sim.desktop.live().total() == 0 && !never.ok && comes.ok && never.polls > 0 ? 0 : 1;

@@ -38,11 +38,11 @@ namespace tidemark::bench {
 constexpr double kNoFigure = std::numeric_limits<double>::quiet_NaN();
 
 struct PageResult {
-    double download = kNoFigure;  // Mbps
-    double upload = kNoFigure;    // Mbps
-    double ping = kNoFigure;      // ms
-    double shownAtMs = kNoFigure;  // since the epoch, by the page's clock
-    double readAtMs = kNoFigure;   // since the epoch: Tidemark's wait gave the figures (observed runs only)
+    double download = kNoFigure;      // Mbps
+    double upload = kNoFigure;        // Mbps
+    double ping = kNoFigure;          // ms
+    double shownAtMs = kNoFigure;     // since the epoch, by the page's clock
+    double readAtMs = kNoFigure;      // since the epoch: Tidemark's wait gave the figures (observed runs only)
     double pageReadAtMs = kNoFigure;  // since the epoch: Tidemark's last reading of the page before that
     bool ok = false;
 };
@@ -94,7 +94,9 @@ public:
         setenv("TIDEMARK_LOCAL_SITES", server_.Url("/").c_str(), 1);
     }
     std::string Url(Page page) const {
-        return server_.Url(page == Page::Fast ? "/fast.com/ja/" : page == Page::Usen ? "/speedtest.gate02.ne.jp/" : "/www.speedtest.net/");
+        return server_.Url(page == Page::Fast   ? "/fast.com/ja/"
+                           : page == Page::Usen ? "/speedtest.gate02.ne.jp/"
+                                                : "/www.speedtest.net/");
     }
 
 private:
@@ -105,16 +107,19 @@ private:
 class AloneBrowser {
 public:
     explicit AloneBrowser(const std::filesystem::path& profile)
-        : process_(chromium::ChromiumOptions{.program = "/usr/bin/chromium", .profileFolder = profile.string(), .headless = true}) {}
+        : process_(chromium::ChromiumOptions{
+              .program = "/usr/bin/chromium", .profileFolder = profile.string(), .headless = true}) {}
 
     PageResult Run(Page page, const std::string& url) {
         chromium::DevToolsPipe& devtools = process_.devtools();
-        const std::string target = devtools.Call("Target.createTarget", {{"url", url}}).at("targetId").get<std::string>();
+        const std::string target =
+            devtools.Call("Target.createTarget", {{"url", url}}).at("targetId").get<std::string>();
         const std::string session = chromium::AttachToPage(devtools, target);
         if (page != Page::Fast) {
             const char* start = page == Page::Usen ? ".btn-start" : ".js-start-test";
             const std::string click = std::string(R"(new Promise(resolve => {
-                const go = () => { document.querySelector(')") + start + R"(').click(); resolve(); };
+                const go = () => { document.querySelector(')") +
+                                      start + R"(').click(); resolve(); };
                 document.readyState === 'loading' ? addEventListener('DOMContentLoaded', go) : go();
             }))";
             devtools.Call("Runtime.evaluate", {{"expression", click}, {"awaitPromise", true}}, session);
@@ -150,8 +155,8 @@ public:
         if (page == Page::Fast) {
             read = TestFAST(context_, window_, browserView_, tab_, document_, text[0], unit[0]);
         } else if (page == Page::Usen) {
-            read = TestUSEN(context_, window_, browserView_, tab_, document_, text[0], unit[0], text[1], unit[1], text[2],
-                            unit[2], text[3], unit[3]);
+            read = TestUSEN(context_, window_, browserView_, tab_, document_, text[0], unit[0], text[1], unit[1],
+                            text[2], unit[2], text[3], unit[3]);
         } else {
             std::string server;
             read = WaitSpeedServerChosen(context_, window_, browserView_, document_, server) &&
@@ -189,8 +194,8 @@ private:
         for (int reading = 0; reading < 5; ++reading) {
             const double before = EpochMs();
             const nlohmann::json reply = devtools.Call(
-                "Runtime.evaluate", {{"expression", "performance.timeOrigin + performance.now()"}, {"returnByValue", true}},
-                session);
+                "Runtime.evaluate",
+                {{"expression", "performance.timeOrigin + performance.now()"}, {"returnByValue", true}}, session);
             const double after = EpochMs();
             if (after - before < best) {
                 best = after - before;

@@ -39,15 +39,17 @@ std::string YearOfRows() {
         const double evening = hour >= 19 && hour <= 23 ? 0.45 : 1.0;
         char row[256];
         if (slot % 61 == 0) {
-            std::snprintf(row, sizeof row,
-                          " ,%d/%02d/%02d %d:%02d:07,Test timed out.,%.0fMbps,Error,Error,Error,Error,Error,Error,Error\r\n",
-                          y, m, d, hour, slot % 2 * 30, 180 * evening + 40 * noise());
+            std::snprintf(
+                row, sizeof row,
+                " ,%d/%02d/%02d %d:%02d:07,Test timed out.,%.0fMbps,Error,Error,Error,Error,Error,Error,Error\r\n", y,
+                m, d, hour, slot % 2 * 30, 180 * evening + 40 * noise());
         } else {
-            std::snprintf(row, sizeof row,
-                          " ,%d/%02d/%02d %d:%02d:07,,%.0fMbps,%.2fMbps,%.2fMbps,%.1fms,%.1fms,%.2fMbps,%.2fMbps,%.0fms\r\n",
-                          y, m, d, hour, slot % 2 * 30, 180 * evening + 40 * noise(), 170 * evening + 30 * noise(),
-                          60 + 20 * noise(), 10 + 8 * noise(), 1 + 3 * noise(), 175 * evening + 35 * noise(),
-                          58 + 25 * noise(), 9 + 10 * noise());
+            std::snprintf(
+                row, sizeof row,
+                " ,%d/%02d/%02d %d:%02d:07,,%.0fMbps,%.2fMbps,%.2fMbps,%.1fms,%.1fms,%.2fMbps,%.2fMbps,%.0fms\r\n", y,
+                m, d, hour, slot % 2 * 30, 180 * evening + 40 * noise(), 170 * evening + 30 * noise(),
+                60 + 20 * noise(), 10 + 8 * noise(), 1 + 3 * noise(), 175 * evening + 35 * noise(), 58 + 25 * noise(),
+                9 + 10 * noise());
         }
         file += row;
     }
@@ -81,10 +83,11 @@ int main(int argc, char* argv[]) {
         rows = history.rows.size();
     }
     std::sort(times.begin(), times.end());
-    std::printf("report_year: %zu rows (%.1f MB of CSV) read and rendered: median %.0f ms, best %.0f ms, worst %.0f ms "
-                "over %d runs; HTML %.2f MB (%zu bytes)\n",
-                rows, static_cast<double>(csv.size()) / 1e6, times[times.size() / 2], times.front(), times.back(),
-                repeats, static_cast<double>(html.size()) / 1e6, html.size());
+    std::printf(
+        "report_year: %zu rows (%.1f MB of CSV) read and rendered: median %.0f ms, best %.0f ms, worst %.0f ms "
+        "over %d runs; HTML %.2f MB (%zu bytes)\n",
+        rows, static_cast<double>(csv.size()) / 1e6, times[times.size() / 2], times.front(), times.back(), repeats,
+        static_cast<double>(html.size()) / 1e6, html.size());
     if (!htmlPath.empty()) std::ofstream(htmlPath, std::ios::binary) << html;
     return 0;
 }

@@ -66,9 +66,10 @@ int main(int argc, char* argv[]) {
         if (chromium) std::printf("real headless Chromium, local pages measuring %s ms each\n", measureMs.c_str());
         std::printf("status: %s\n", form.lblTimeRemain.Caption.c_str());
         std::printf("row: %s", lastRow == std::string::npos ? "(none)\n" : csv.substr(lastRow).c_str());
-        std::printf("one run: %.1f s wall, %.0f ms CPU of this process (%.0f ms of it in the program's own thread); "
-                    "CPU share %.3f %% (goal: under 2 %%)\n",
-                    wall, cpu * 1000, threadCpu * 1000, 100 * cpu / wall);
+        std::printf(
+            "one run: %.1f s wall, %.0f ms CPU of this process (%.0f ms of it in the program's own thread); "
+            "CPU share %.3f %% (goal: under 2 %%)\n",
+            wall, cpu * 1000, threadCpu * 1000, 100 * cpu / wall);
         QApplication::quit();
     });
     const int code = QApplication::exec();

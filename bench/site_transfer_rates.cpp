@@ -24,9 +24,15 @@ std::string MeasureScript(int measureMs) {
     return "(async () => {"
            "  const source = await (await fetch('/measure.js', {cache: 'no-store'})).text();"
            "  const measure = (0, eval)(source + '\\ntidemarkMeasure');"
-           "  const down = await measure.download(" + ms + ");"
-           "  const up = await measure.upload(" + ms + ");"
-           "  const ping = await measure.latency(" + ms + ");"
+           "  const down = await measure.download(" +
+           ms +
+           ");"
+           "  const up = await measure.upload(" +
+           ms +
+           ");"
+           "  const ping = await measure.latency(" +
+           ms +
+           ");"
            "  return {down: down.mbps, up: up.mbps, pingMs: ping.pingMs, pings: ping.trips.length};"
            "})()";
 }
@@ -56,21 +62,21 @@ int main(int argc, char* argv[]) {
         // Same origin as the endpoints; the page itself measures nothing.
         devtools.Call("Page.navigate", {{"url", server.Url("/stats")}}, session);
         devtools.Call("Runtime.evaluate",
-                      {{"expression", "new Promise(r => document.readyState === 'complete' ? r() : "
-                                      "addEventListener('load', () => r()))"},
+                      {{"expression",
+                        "new Promise(r => document.readyState === 'complete' ? r() : "
+                        "addEventListener('load', () => r()))"},
                        {"awaitPromise", true}},
                       session);
         std::printf("measure.js in headless Chromium against tidemark_site_server, %d ms each:\n", measureMs);
         for (int round = 0; round < rounds; ++round) {
             const nlohmann::json reply = devtools.Call(
                 "Runtime.evaluate",
-                {{"expression", MeasureScript(measureMs)}, {"awaitPromise", true}, {"returnByValue", true}},
-                session);
+                {{"expression", MeasureScript(measureMs)}, {"awaitPromise", true}, {"returnByValue", true}}, session);
             if (reply.contains("exceptionDetails")) throw std::runtime_error(reply.dump());
             const nlohmann::json& value = reply.at("result").at("value");
             std::printf("  download %8.0f Mbps   upload %8.0f Mbps   ping %.3f ms over %d pings\n",
-                        value.at("down").get<double>(), value.at("up").get<double>(),
-                        value.at("pingMs").get<double>(), value.at("pings").get<int>());
+                        value.at("down").get<double>(), value.at("up").get<double>(), value.at("pingMs").get<double>(),
+                        value.at("pings").get<int>());
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "site_transfer_rates: %s\n", error.what());

@@ -71,9 +71,16 @@ enum class Fault {
     EdgeFailsToStart,
 };
 constexpr std::size_t kFaultKinds = 10;
-constexpr std::array<const char*, kFaultKinds> kFaultNames = {
-    "none",          "element vanishes", "error code on a call", "Edge closed by user", "Edge minimised",
-    "page never finishes", "file held, OK", "file held, Cancel", "file held at start", "Edge fails to start"};
+constexpr std::array<const char*, kFaultKinds> kFaultNames = {"none",
+                                                              "element vanishes",
+                                                              "error code on a call",
+                                                              "Edge closed by user",
+                                                              "Edge minimised",
+                                                              "page never finishes",
+                                                              "file held, OK",
+                                                              "file held, Cancel",
+                                                              "file held at start",
+                                                              "Edge fails to start"};
 constexpr std::array<double, kFaultKinds> kFaultWeights = {55, 8, 10, 4, 4, 4, 6, 1.5, 0.5, 3};
 
 bool MayAddErrorRow(Fault fault) {
@@ -288,9 +295,21 @@ private:
     DocumentsFolder folders_;
     AnsweringMessageBoxes boxes_;
     BoundedSleeper sleeper_{sim_.clock};
-    Platform platform_{sim_.clock,     sleeper_,          sim_.pump,         keyboard_,    sim_.settings,
-                       sim_.instanceLock, boxes_,         starter_,          sim_.browserLocation, windowOrder_,
-                       sim_.beeper,    sim_.environment,  sim_.locale,       sim_.automationFactory, sim_.files,
+    Platform platform_{sim_.clock,
+                       sleeper_,
+                       sim_.pump,
+                       keyboard_,
+                       sim_.settings,
+                       sim_.instanceLock,
+                       boxes_,
+                       starter_,
+                       sim_.browserLocation,
+                       windowOrder_,
+                       sim_.beeper,
+                       sim_.environment,
+                       sim_.locale,
+                       sim_.automationFactory,
+                       sim_.files,
                        folders_};
     Context context_{platform_};
     Form1 form_{context_};
@@ -354,8 +373,13 @@ Fault Soak::DrawFault() {
 }
 
 void Soak::Inject() {
-    constexpr std::array<HResult, 7> kCodes = {kEFail,          kElementNotAvailable, kEInvalidArg, kEAccessDenied,
-                                               uia_tree::kInvalidOperation, kENotImpl,   static_cast<HResult>(0x80010108u)};
+    constexpr std::array<HResult, 7> kCodes = {kEFail,
+                                               kElementNotAvailable,
+                                               kEInvalidArg,
+                                               kEAccessDenied,
+                                               uia_tree::kInvalidOperation,
+                                               kENotImpl,
+                                               static_cast<HResult>(0x80010108u)};
     const double at = Between(0, 5'000);
     switch (run_.fault) {
         case Fault::None: break;
@@ -618,10 +642,10 @@ void Soak::EndRun() {
     const sim::LiveCounts& live = sim_.desktop.live();
     maxLive_ = std::max(maxLive_, live.total());
     if (live.total() > kLiveBetweenRuns)
-        Failure("alive after the run: " + std::to_string(live.elements) + " elements, " +
-                std::to_string(live.arrays) + " arrays, " + std::to_string(live.conditions) + " conditions, " +
-                std::to_string(live.patterns) + " patterns, " + std::to_string(live.walkers) + " walkers, " +
-                std::to_string(live.automations) + " automation objects");
+        Failure("alive after the run: " + std::to_string(live.elements) + " elements, " + std::to_string(live.arrays) +
+                " arrays, " + std::to_string(live.conditions) + " conditions, " + std::to_string(live.patterns) +
+                " patterns, " + std::to_string(live.walkers) + " walkers, " + std::to_string(live.automations) +
+                " automation objects");
 
     if (rowsInFile_ >= kRowsPerFile) {
         sim_.files.RemoveFile(csvPath_);
@@ -675,8 +699,10 @@ void Soak::CheckRows() {
     if (freshFile) {
         ++filesStarted_;
         const std::string header = ResultFileHeader();
-        if (added.compare(0, header.size(), header) != 0) Failure("a new file without its header");
-        else firstRow = 2;
+        if (added.compare(0, header.size(), header) != 0)
+            Failure("a new file without its header");
+        else
+            firstRow = 2;
     }
 
     std::vector<Row> rows;
@@ -701,15 +727,18 @@ void Soak::CheckRows() {
     } else if (rows.size() != expected) {
         std::string shown;
         for (const Row& row : rows) shown += "\n    " + row.line;
-        Failure(std::to_string(rows.size()) + " rows, " + std::to_string(expected) + " expected; status: " +
-                form_.lblTimeRemain.Caption + shown);
+        Failure(std::to_string(rows.size()) + " rows, " + std::to_string(expected) +
+                " expected; status: " + form_.lblTimeRemain.Caption + shown);
         return;
     }
     if (rows.empty()) return;
     const Row& first = rows.front();
-    if (first.note() == run_text::kErrorNote) ++kind.error;
-    else if (first.note() == run_text::kTimedOutNote) ++kind.timedOut;
-    else ++kind.done;
+    if (first.note() == run_text::kErrorNote)
+        ++kind.error;
+    else if (first.note() == run_text::kTimedOutNote)
+        ++kind.timedOut;
+    else
+        ++kind.done;
 
     if (run_.fault == Fault::None &&
         (first.note() != "" || first.AnyError() || form_.lblTimeRemain.Caption != run_text::kAllDone))
@@ -729,8 +758,8 @@ void Soak::Watchdog() {
             seen = now;
             lastProgress = std::chrono::steady_clock::now();
         } else if (std::chrono::steady_clock::now() - lastProgress > std::chrono::seconds(kWatchdogSeconds)) {
-            std::printf("FAIL (seed %u): no run finished for %d real seconds after run %d\n", kSeed,
-                        kWatchdogSeconds, now);
+            std::printf("FAIL (seed %u): no run finished for %d real seconds after run %d\n", kSeed, kWatchdogSeconds,
+                        now);
             std::fflush(stdout);
             std::_Exit(3);
         }
@@ -792,7 +821,8 @@ int Soak::Go() {
     Summary(realSeconds, rssEarly, rssEnd, earlyRun, leakFree);
     const double growth = rssEarly > 0 ? static_cast<double>(rssEnd - rssEarly) / static_cast<double>(rssEarly) : 0;
     const bool memoryFlat = runs_ < 2'000 || growth <= 0.01;
-    if (!memoryFlat) std::printf("FAIL: resident size grew %.2f %% from run %d to run %d\n", growth * 100, earlyRun, runs_);
+    if (!memoryFlat)
+        std::printf("FAIL: resident size grew %.2f %% from run %d to run %d\n", growth * 100, earlyRun, runs_);
     const bool ok = failures_ == 0 && leakFree && memoryFlat;
     std::printf("%s\n", ok ? "soak passed" : "soak FAILED");
     return ok ? 0 : 1;
@@ -819,7 +849,8 @@ void Soak::Summary(double realSeconds, long rssEarly, long rssEnd, int earlyRun,
     std::printf("\nresident size (KB) by run:");
     for (const auto& [number, kb] : rssByRun_) std::printf(" %d:%ld", number, kb);
     std::printf("\nresident size at run %d: %ld KB, at run %d: %ld KB (%+.2f %%)%s\n", earlyRun, rssEarly, runs_,
-                rssEnd, rssEarly > 0 ? 100.0 * static_cast<double>(rssEnd - rssEarly) / static_cast<double>(rssEarly) : 0.0,
+                rssEnd,
+                rssEarly > 0 ? 100.0 * static_cast<double>(rssEnd - rssEarly) / static_cast<double>(rssEarly) : 0.0,
                 runs_ < 2'000 ? " (not judged below 2000 runs)" : "");
     std::printf("most references alive between runs: %d (limit %d); at the end: %s\n", maxLive_, kLiveBetweenRuns,
                 leakFree ? "none" : "some");

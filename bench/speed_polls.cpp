@@ -69,9 +69,10 @@ int main() {
     double virtualMs = serverWait.VirtualMs();
     int polls = static_cast<int>(double(sim.desktop.calls(sim::Call::FindFirst) - findsBefore) / findsPerPoll + 0.5);
     ok = !chosen && polls > 0 && ok;
-    std::printf("server wait, never chosen: %s after %d polls, %.0f ms virtual, %.1f ms real; "
-                "per poll %.3f ms virtual, %.2f us real\n",
-                chosen ? "chosen" : "gave up", polls, virtualMs, realUs / 1000.0, virtualMs / polls, realUs / polls);
+    std::printf(
+        "server wait, never chosen: %s after %d polls, %.0f ms virtual, %.1f ms real; "
+        "per poll %.3f ms virtual, %.2f us real\n",
+        chosen ? "chosen" : "gave up", polls, virtualMs, realUs / 1000.0, virtualMs / polls, realUs / polls);
 
     // The gauge-gone wait runs its 90 s. Each poll reads the window's visual
     // state once; the press reads one property more.
@@ -84,10 +85,10 @@ int main() {
     virtualMs = gaugeWait.VirtualMs();
     polls = static_cast<int>(sim.desktop.calls(sim::Call::GetCurrentPropertyValue) - readsBefore - 1);
     ok = !measured && polls > 0 && ok;
-    std::printf("gauge-gone wait, never gone: %s after %d polls, %.0f ms virtual, %.1f ms real; "
-                "per poll %.3f ms virtual, %.2f us real (the press and first gauge search included)\n",
-                measured ? "measured" : "gave up", polls, virtualMs, realUs / 1000.0, virtualMs / polls,
-                realUs / polls);
+    std::printf(
+        "gauge-gone wait, never gone: %s after %d polls, %.0f ms virtual, %.1f ms real; "
+        "per poll %.3f ms virtual, %.2f us real (the press and first gauge search included)\n",
+        measured ? "measured" : "gave up", polls, virtualMs, realUs / 1000.0, virtualMs / polls, realUs / polls);
 
     browser = Browser{};
     context.automation = AutomationState{};

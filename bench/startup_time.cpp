@@ -98,7 +98,7 @@ int main(int argc, char* argv[]) {
     std::printf("QApplication made: %.1f ms after main's entry\n", Ms(entry, applicationMade));
     std::printf("platform, Form1 and the Qt window built: %.1f ms\n", Ms(entry, windowMade));
     std::printf("Form_Load done: %.1f ms\n", Ms(entry, loaded));
-    std::printf("first paint: %.1f ms after main's entry, %.0f ms after the process started\n",
-                Ms(entry, paint.at), beforeMain * 1000 + Ms(entry, paint.at));
+    std::printf("first paint: %.1f ms after main's entry, %.0f ms after the process started\n", Ms(entry, paint.at),
+                beforeMain * 1000 + Ms(entry, paint.at));
     return 0;
 }

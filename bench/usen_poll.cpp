@@ -62,8 +62,7 @@ int main() {
     const Measurement never = TimeMeasurement(sim, context);
     std::printf("TestUSEN, measurement never ends: %s after %d polls, %.0f ms virtual, %.1f ms real\n",
                 never.ok ? "read" : "gave up", never.polls, never.virtualMs, never.realUs / 1000.0);
-    std::printf("per poll: %.3f ms virtual, %.2f us real\n", never.virtualMs / never.polls,
-                never.realUs / never.polls);
+    std::printf("per poll: %.3f ms virtual, %.2f us real\n", never.virtualMs / never.polls, never.realUs / never.polls);
 
     usen.settings.neverFinishes = false;
     const Measurement ends = TimeMeasurement(sim, context);

@@ -56,14 +56,14 @@ int main(int argc, char* argv[]) {
             sim.clock.Sleep(passMs);
             sim.pump.DoEvents();
         }
-        const double realSeconds =
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - realStart).count();
+        const double realSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - realStart).count();
         const double virtualSeconds = sim.clock.ElapsedMs() / 1000.0;
 
         const std::string csv = sim.files.Contents(csvPath);
         rows = static_cast<int>(std::count(csv.begin(), csv.end(), '\n')) - 2;
         int errorFigures = 0;
-        for (std::size_t at = csv.find("Error"); at != std::string::npos; at = csv.find("Error", at + 1)) ++errorFigures;
+        for (std::size_t at = csv.find("Error"); at != std::string::npos; at = csv.find("Error", at + 1))
+            ++errorFigures;
         std::printf("idle message pass every %d ms\n", passMs);
         std::printf("virtual time: %.0f s (%.2f h); real time: %.3f s\n", virtualSeconds, virtualSeconds / 3600,
                     realSeconds);

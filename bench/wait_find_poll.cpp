@@ -25,12 +25,16 @@ int CountNodes(const sim::Node& node) {
 void BuildEdgeLikeDesktop(sim::Desktop& desktop) {
     const sim::NodePtr& root = desktop.root();
     for (int i = 0; i < 5; ++i) {
-        const sim::NodePtr other = root->Add({.name = "Other " + std::to_string(i), .controlType = control::Window,
-                                              .className = "OtherWindow", .window = true});
+        const sim::NodePtr other = root->Add({.name = "Other " + std::to_string(i),
+                                              .controlType = control::Window,
+                                              .className = "OtherWindow",
+                                              .window = true});
         for (int j = 0; j < 8; ++j) other->Add({.name = "control " + std::to_string(j)});
     }
-    const sim::NodePtr window = root->Add({.name = "FAST - Microsoft Edge", .controlType = control::Window,
-                                           .localizedControlType = "ウィンドウ", .className = "Chrome_WidgetWin_1",
+    const sim::NodePtr window = root->Add({.name = "FAST - Microsoft Edge",
+                                           .controlType = control::Window,
+                                           .localizedControlType = "ウィンドウ",
+                                           .className = "Chrome_WidgetWin_1",
                                            .window = true});
     const sim::NodePtr browserView = window->Add({.className = "BrowserRootView"})
                                          ->Add({.className = "NonClientView"})
@@ -40,7 +44,9 @@ void BuildEdgeLikeDesktop(sim::Desktop& desktop) {
                                   ->Add({.className = "EdgeTabStrip"})
                                   ->Add({.className = "EdgeTabContainerImpl"});
     for (int i = 0; i < 5; ++i)
-        tabs->Add({.name = "tab " + std::to_string(i), .controlType = control::TabItem, .className = "EdgeTab",
+        tabs->Add({.name = "tab " + std::to_string(i),
+                   .controlType = control::TabItem,
+                   .className = "EdgeTab",
                    .selectionItem = true});
     const sim::NodePtr toolbar = browserView->Add({.name = "アプリ バー", .className = "EdgeToolbarView"});
     for (int i = 0; i < 12; ++i) toolbar->Add({.name = "tool " + std::to_string(i), .controlType = control::Button});
@@ -48,7 +54,8 @@ void BuildEdgeLikeDesktop(sim::Desktop& desktop) {
         ->Add({.name = "アドレスと検索バー", .className = "OmniboxViewViews", .value = true});
     const sim::NodePtr document = browserView->Add({.className = "SidebarContentsSplitView"})
                                       ->Add({.name = "Internet Speed Test | Fast.com",
-                                             .controlType = control::Document, .automationId = "RootWebArea"});
+                                             .controlType = control::Document,
+                                             .automationId = "RootWebArea"});
     // 200 page elements: 20 groups of a heading and 9 texts, links and buttons.
     for (int group = 0; group < 20; ++group) {
         const sim::NodePtr section = document->Add({.controlType = control::Group, .className = "section"});

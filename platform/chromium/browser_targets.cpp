@@ -171,7 +171,8 @@ std::vector<ChromiumBrowser::SeenTarget> ChromiumBrowser::ReadTargets() {
         if (!known.windowId) {
             try {
                 const json window = Devtools().Call("Browser.getWindowForTarget", {{"targetId", entry->first}});
-                known.windowId = Field("Browser.getWindowForTarget", [&] { return window.at("windowId").get<std::int64_t>(); });
+                known.windowId =
+                    Field("Browser.getWindowForTarget", [&] { return window.at("windowId").get<std::int64_t>(); });
             } catch (const PlatformError& error) {
                 if (!TargetGone(error)) throw;
                 entry = targets_.erase(entry);
@@ -189,8 +190,8 @@ std::vector<ChromiumBrowser::SeenTarget> ChromiumBrowser::ReadTargets() {
             stateReads[*known.windowId] = Clock::now();
             try {
                 const json bounds = Devtools().Call("Browser.getWindowBounds", {{"windowId", *known.windowId}});
-                states[*known.windowId] =
-                    Field("Browser.getWindowBounds", [&] { return bounds.at("bounds").value("windowState", "normal"); });
+                states[*known.windowId] = Field("Browser.getWindowBounds",
+                                                [&] { return bounds.at("bounds").value("windowState", "normal"); });
             } catch (const PlatformError& error) {
                 if (!TargetGone(error)) throw;
                 states[*known.windowId] = {};  // the window went: its targets' end is on its way
@@ -198,8 +199,13 @@ std::vector<ChromiumBrowser::SeenTarget> ChromiumBrowser::ReadTargets() {
         }
         const std::string& state = states[*known.windowId];
         if (!state.empty() && !closing_.contains(entry->first)) {
-            seen.push_back({.id = entry->first, .title = known.title, .url = known.url, .windowId = *known.windowId,
-                            .state = state, .stateReadAt = stateReads[*known.windowId], .order = known.order});
+            seen.push_back({.id = entry->first,
+                            .title = known.title,
+                            .url = known.url,
+                            .windowId = *known.windowId,
+                            .state = state,
+                            .stateReadAt = stateReads[*known.windowId],
+                            .order = known.order});
         }
         ++entry;
     }

@@ -82,7 +82,7 @@ private:
         std::vector<std::unique_ptr<Tab>> tabs;  // in strip order
         std::string state;                       // as the browser last said
         std::chrono::steady_clock::time_point stateReadAt{};
-        bool addressTyped = false;               // the bar holds text not yet entered
+        bool addressTyped = false;  // the bar holds text not yet entered
         Tab* Selected() const;
         // The selected page's watcher tells when the window is resized, hidden or shown.
         bool Watched() const;
@@ -143,7 +143,7 @@ private:
     std::vector<std::unique_ptr<Window>> windows_;  // front first
     std::map<std::string, KnownTarget> targets_;
     std::int64_t nextTargetOrder_ = 0;
-    std::set<std::string> closing_;                  // targets closed by us, until they are gone
+    std::set<std::string> closing_;  // targets closed by us, until they are gone
     std::weak_ptr<uia_tree::Node> focused_;
     std::chrono::steady_clock::time_point pageReadAt_{};
     bool browserStale_ = true;

@@ -96,11 +96,10 @@ long long MonotonicMilliseconds() {
     ::signal(SIGPIPE, SIG_DFL);
 
     const int report = ::fcntl(reportWrite, F_DUPFD_CLOEXEC, kChildScratchFd);
-    const int sources[] = {::fcntl(stdinFd, F_DUPFD_CLOEXEC, kChildScratchFd),
-                           ::fcntl(logFd, F_DUPFD_CLOEXEC, kChildScratchFd),
-                           ::fcntl(logFd, F_DUPFD_CLOEXEC, kChildScratchFd),
-                           ::fcntl(requestRead, F_DUPFD_CLOEXEC, kChildScratchFd),
-                           ::fcntl(replyWrite, F_DUPFD_CLOEXEC, kChildScratchFd)};
+    const int sources[] = {
+        ::fcntl(stdinFd, F_DUPFD_CLOEXEC, kChildScratchFd), ::fcntl(logFd, F_DUPFD_CLOEXEC, kChildScratchFd),
+        ::fcntl(logFd, F_DUPFD_CLOEXEC, kChildScratchFd), ::fcntl(requestRead, F_DUPFD_CLOEXEC, kChildScratchFd),
+        ::fcntl(replyWrite, F_DUPFD_CLOEXEC, kChildScratchFd)};
     bool ready = report >= 0;
     for (int target = 0; target <= kChildReplyFd && ready; ++target) {
         ready = sources[target] >= 0 && ::dup2(sources[target], target) == target;
@@ -160,14 +159,14 @@ void KillAdoptedChildren() {
     parser.End(killChild);
 }
 
-[[noreturn]] void RunKeeper(char* const* argv, int requestRead, int replyWrite, int stdinFd, int logFd,
-                            int reportWrite, int lifeRead) {
+[[noreturn]] void RunKeeper(char* const* argv, int requestRead, int replyWrite, int stdinFd, int logFd, int reportWrite,
+                            int lifeRead) {
     // Its own group, so a terminal's Ctrl-C reaches the program, whose end the keeper then sees.
     ::setpgid(0, 0);
     ::signal(SIGPIPE, SIG_IGN);
     // An ignored SIGCHLD, inherited from the program, would reap children
     // behind waitpid's back and free their pids while the keeper still names them.
-    struct sigaction childDefault{};
+    struct sigaction childDefault {};
     childDefault.sa_handler = SIG_DFL;
     ::sigaction(SIGCHLD, &childDefault, nullptr);
     ::prctl(PR_SET_CHILD_SUBREAPER, 1);

@@ -25,22 +25,46 @@ bool IsTextRole(std::string_view role) { return IsOneOf(role, {"StaticText", "Li
 
 // A text under one of these is said by it (its Name), not shown on its own.
 bool CarriesText(std::string_view role) {
-    return IsOneOf(role, {"button", "checkbox", "heading", "LineBreak", "link", "option", "menuitem",
-                          "menuitemcheckbox", "menuitemradio", "MenuListOption", "radio", "row", "StaticText",
-                          "switch", "tab", "tooltip", "treeitem", "cell", "gridcell", "columnheader", "rowheader"});
+    return IsOneOf(role, {"button",     "checkbox",         "heading",       "LineBreak",      "link",     "option",
+                          "menuitem",   "menuitemcheckbox", "menuitemradio", "MenuListOption", "radio",    "row",
+                          "StaticText", "switch",           "tab",           "tooltip",        "treeitem", "cell",
+                          "gridcell",   "columnheader",     "rowheader"});
 }
 
 bool IsWidget(std::string_view role) {
-    return IsOneOf(role, {"button", "checkbox", "ColorWell", "combobox", "ComboBoxSelect", "ComboBoxMenuButton", "Date",
-                          "DateTime", "InputTime", "DisclosureTriangle", "listbox", "menuitem", "menuitemcheckbox",
-                          "menuitemradio", "MenuListOption", "PopUpButton", "radio", "scrollbar", "searchbox", "slider",
-                          "spinbutton", "switch", "tab", "textbox", "ToggleButton", "tree", "treegrid", "treeitem"});
+    return IsOneOf(role, {"button",
+                          "checkbox",
+                          "ColorWell",
+                          "combobox",
+                          "ComboBoxSelect",
+                          "ComboBoxMenuButton",
+                          "Date",
+                          "DateTime",
+                          "InputTime",
+                          "DisclosureTriangle",
+                          "listbox",
+                          "menuitem",
+                          "menuitemcheckbox",
+                          "menuitemradio",
+                          "MenuListOption",
+                          "PopUpButton",
+                          "radio",
+                          "scrollbar",
+                          "searchbox",
+                          "slider",
+                          "spinbutton",
+                          "switch",
+                          "tab",
+                          "textbox",
+                          "ToggleButton",
+                          "tree",
+                          "treegrid",
+                          "treeitem"});
 }
 
 bool IsLandmark(const AXNodeRecord& node) {
     if (node.role == "form") return !node.name.empty();
-    return IsOneOf(node.role,
-                   {"main", "navigation", "search", "banner", "complementary", "contentinfo", "region"});
+    return IsOneOf(node.role, {"main", "navigation", "search", "banner", "complementary", "contentinfo", "region"});
 }
 
 bool IsImageRole(std::string_view role) { return IsOneOf(role, {"image", "Canvas", "graphics-symbol", "doc-cover"}); }
@@ -51,15 +75,16 @@ bool IsAlwaysControl(const AXNodeRecord& node, const DomNodeRecord* dom) {
     if (IsOneOf(role, {"table", "grid", "treegrid", "list", "DescriptionList", "listbox"})) return true;
     if (IsImageRole(role)) return !(IsElement(dom, "IMG") && dom->emptyAlt);
     if (IsElement(dom, "DETAILS")) return true;  // the protocol says "group" for it, as for role=group
-    return IsOneOf(role, {"article", "blockquote", "cell", "column", "figure", "sectionfooter", "gridcell",
-                          "sectionheader", "option", "listitem", "math", "meter", "progressbar", "row", "separator",
-                          "status", "time"});
+    return IsOneOf(role,
+                   {"article", "blockquote", "cell", "column", "figure", "sectionfooter", "gridcell", "sectionheader",
+                    "option", "listitem", "math", "meter", "progressbar", "row", "separator", "status", "time"});
 }
 
 // Children the provider never shows: drawn by the control itself.
 bool HasPresentationalChildren(std::string_view role) {
-    return IsImageRole(role) || IsOneOf(role, {"checkbox", "math", "menuitemcheckbox", "menuitemradio",
-                                               "MenuListOption", "progressbar", "scrollbar", "slider", "switch", "tab"});
+    return IsImageRole(role) ||
+           IsOneOf(role, {"checkbox", "math", "menuitemcheckbox", "menuitemradio", "MenuListOption", "progressbar",
+                          "scrollbar", "slider", "switch", "tab"});
 }
 
 uia::ControlType ControlTypeOf(const AXNodeRecord& node) {
@@ -69,7 +94,8 @@ uia::ControlType ControlTypeOf(const AXNodeRecord& node) {
     if (IsImageRole(role)) return control::Image;
     if (IsOneOf(role, {"list", "DescriptionList", "listbox", "MenuListPopup"})) return control::List;
     if (IsOneOf(role, {"listitem", "option", "MenuListOption"})) return control::ListItem;
-    if (IsOneOf(role, {"button", "ToggleButton", "switch", "PopUpButton", "DisclosureTriangle"})) return control::Button;
+    if (IsOneOf(role, {"button", "ToggleButton", "switch", "PopUpButton", "DisclosureTriangle"}))
+        return control::Button;
     if (IsOneOf(role, {"textbox", "searchbox"})) return control::Edit;
     if (role == "spinbutton") return control::Spinner;
     if (IsOneOf(role, {"combobox", "ComboBoxSelect", "ComboBoxMenuButton"})) return control::ComboBox;
@@ -99,7 +125,7 @@ uia::ControlType ControlTypeOf(const AXNodeRecord& node) {
 // Where a node stands among the nodes the provider shows: ignored nodes are
 // not there, so neither are they anyone's parent.
 struct Surroundings {
-    bool textCarried = false;     // some shown ancestor says its text
+    bool textCarried = false;       // some shown ancestor says its text
     bool parentIsListItem = false;  // a list item says only the text right under it
 };
 

@@ -18,7 +18,6 @@ namespace {
 
 using nlohmann::json;
 
-
 // A write to a pipe whose reader has gone raises SIGPIPE, which would end the
 // program. Blocking it for this thread only, and consuming the one the write
 // raised, leaves the process's own disposition alone.
@@ -100,8 +99,8 @@ nlohmann::json DevToolsPipe::Call(const std::string& method, const nlohmann::jso
         const std::string_view text = Receive(method, deadline);
         json message = json::parse(text.begin(), text.end(), nullptr, false);
         if (message.is_discarded() || !message.is_object()) {
-            throw PlatformError(kInvalidData, "DevTools sent an unreadable message while waiting for " + method +
-                                                  ": " + Excerpt(text));
+            throw PlatformError(
+                kInvalidData, "DevTools sent an unreadable message while waiting for " + method + ": " + Excerpt(text));
         }
         const auto replyId = message.find("id");
         if (replyId == message.end()) {

@@ -36,7 +36,8 @@ ChromiumBrowser::Window& ChromiumBrowser::AddWindow(std::int64_t id) {
     };
     const uia_tree::NodePtr& node = added->edge->node();
     node->name = "Chromium";
-    node->onClose = withWindow([](ChromiumBrowser& browser, Window& window, uia_tree::Node&) { browser.Close(window); });
+    node->onClose =
+        withWindow([](ChromiumBrowser& browser, Window& window, uia_tree::Node&) { browser.Close(window); });
     node->onVisualState = withWindow([](ChromiumBrowser& browser, Window& window, uia_tree::Node&, std::int32_t state) {
         browser.SetState(window, state);
     });
@@ -45,8 +46,8 @@ ChromiumBrowser::Window& ChromiumBrowser::AddWindow(std::int64_t id) {
     };
     node->onFocus = focus;
     added->edge->addressEdit()->onFocus = focus;
-    added->edge->addressEdit()->onSetValue =
-        withWindow([](ChromiumBrowser&, Window& window, uia_tree::Node&, const std::string&) { window.addressTyped = true; });
+    added->edge->addressEdit()->onSetValue = withWindow(
+        [](ChromiumBrowser&, Window& window, uia_tree::Node&, const std::string&) { window.addressTyped = true; });
     windows_.insert(windows_.begin(), std::move(added));
     return *windows_.front();
 }
@@ -78,9 +79,9 @@ void ChromiumBrowser::UpdateTabs(Window& window, const std::vector<const SeenTar
         }
         // The browser tells of a new title late, or not at all; a title read off the page wins.
         const bool pageNamed = tab->page && tab->page->document() && !tab->page->document()->name.empty();
-        tab->edge.item->name = pageNamed             ? tab->page->document()->name
-                                : target->title.empty() ? target->url
-                                                        : target->title;
+        tab->edge.item->name = pageNamed               ? tab->page->document()->name
+                               : target->title.empty() ? target->url
+                                                       : target->title;
         tab->address = target->url;
         window.state = target->state;
         if (target->stateReadAt) window.stateReadAt = *target->stateReadAt;
@@ -128,15 +129,16 @@ void ChromiumBrowser::RefreshPage(Tab& tab) {
     }
     if (!tab.page) {
         const std::weak_ptr<ChromiumBrowser*> self = self_;
-        PageMirror::Actions actions{
-            .invoke = [self, targetId = tab.targetId](std::int64_t backendNodeId) {
-                if (const auto owner = self.lock(); owner && *owner != nullptr)
-                    (*owner)->Invoke(targetId, backendNodeId);
-            },
-            .focus = [self](uia_tree::Node& focused) {
-                if (const auto owner = self.lock(); owner && *owner != nullptr)
-                    (*owner)->focused_ = focused.shared_from_this();
-            }};
+        PageMirror::Actions actions{.invoke =
+                                        [self, targetId = tab.targetId](std::int64_t backendNodeId) {
+                                            if (const auto owner = self.lock(); owner && *owner != nullptr)
+                                                (*owner)->Invoke(targetId, backendNodeId);
+                                        },
+                                    .focus =
+                                        [self](uia_tree::Node& focused) {
+                                            if (const auto owner = self.lock(); owner && *owner != nullptr)
+                                                (*owner)->focused_ = focused.shared_from_this();
+                                        }};
         tab.page = std::make_unique<PageMirror>(tree_, tab.edge.contents, std::move(actions));
     }
     tab.page->Show(view, snapshot.documentId);

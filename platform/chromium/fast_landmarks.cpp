@@ -36,8 +36,9 @@ LandmarkReport CheckFastLandmarks(const ControlElement& document) {
     } else if (!label) {
         report.Add(State::Missing, labelWhat, "nothing follows the language button");
     } else if (label->element->name != kSpeedLabel) {
-        report.Add(State::Missing, labelWhat,
-                   "Name " + QuotedText(kSpeedLabel) + " expected, the next sibling is " + ElementLine(*label->element));
+        report.Add(
+            State::Missing, labelWhat,
+            "Name " + QuotedText(kSpeedLabel) + " expected, the next sibling is " + ElementLine(*label->element));
     } else {
         report.Add(State::Found, labelWhat, ElementLine(*label->element));
     }

@@ -57,7 +57,8 @@ int InspectPage(const std::string& address, std::ostream& out, std::ostream& err
     try {
         const ScratchFolder profile(ProfileParent(), "inspect-");
         ChromiumProcess browser({.program = *program, .profileFolder = profile.path(), .headless = true});
-        const OpenedPage page = OpenPage(browser.devtools(), SiteRedirect::FromEnvironment().Apply(address), kLoadLimit);
+        const OpenedPage page =
+            OpenPage(browser.devtools(), SiteRedirect::FromEnvironment().Apply(address), kLoadLimit);
         if (!page.failure.empty()) {
             err << "Tidemark: could not load " << address << ": " << page.failure << "\n";
             return 1;

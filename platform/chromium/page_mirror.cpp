@@ -39,7 +39,7 @@ void PageMirror::Show(const ControlElement& view, const std::string& documentId)
 }
 
 std::vector<uia_tree::NodePtr> PageMirror::Build(const std::vector<ControlElement>& elements,
-                                            std::unordered_map<std::string, uia_tree::NodePtr>& next) {
+                                                 std::unordered_map<std::string, uia_tree::NodePtr>& next) {
     std::vector<uia_tree::NodePtr> built;
     built.reserve(elements.size());
     for (const ControlElement& element : elements) {
@@ -57,7 +57,7 @@ std::vector<uia_tree::NodePtr> PageMirror::Build(const std::vector<ControlElemen
 }
 
 uia_tree::NodePtr PageMirror::Reuse(const ControlElement& element,
-                               const std::unordered_map<std::string, uia_tree::NodePtr>& next) {
+                                    const std::unordered_map<std::string, uia_tree::NodePtr>& next) {
     if (element.axNodeId.empty() || next.contains(element.axNodeId)) return nullptr;
     const auto found = nodes_.find(element.axNodeId);
     if (found == nodes_.end() || found->second->removed()) return nullptr;
@@ -74,7 +74,9 @@ void PageMirror::Update(uia_tree::Node& node, const ControlElement& element) {
     const bool invokable = IsInvokable(element.controlType) && element.backendNodeId.has_value();
     node.SetPattern(uia::pattern::Invoke, invokable);
     if (invokable && actions_.invoke) {
-        node.onInvoke = [invoke = actions_.invoke, backend = *element.backendNodeId](uia_tree::Node&) { invoke(backend); };
+        node.onInvoke = [invoke = actions_.invoke, backend = *element.backendNodeId](uia_tree::Node&) {
+            invoke(backend);
+        };
     } else {
         node.onInvoke = nullptr;
     }

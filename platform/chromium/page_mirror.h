@@ -38,8 +38,9 @@ public:
 
 private:
     std::vector<uia_tree::NodePtr> Build(const std::vector<ControlElement>& elements,
-                                    std::unordered_map<std::string, uia_tree::NodePtr>& next);
-    uia_tree::NodePtr Reuse(const ControlElement& element, const std::unordered_map<std::string, uia_tree::NodePtr>& next);
+                                         std::unordered_map<std::string, uia_tree::NodePtr>& next);
+    uia_tree::NodePtr Reuse(const ControlElement& element,
+                            const std::unordered_map<std::string, uia_tree::NodePtr>& next);
     void Update(uia_tree::Node& node, const ControlElement& element);
     void DropDocument();
 

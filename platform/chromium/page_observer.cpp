@@ -104,7 +104,8 @@ std::optional<ObservedWorld> InstallObserver(DevToolsPipe& devtools, const std::
         devtools.Call("Runtime.addBinding", {{"name", kBinding}, {"executionContextName", kWorldName}}, sessionId);
         const json frames = devtools.Call("Page.getFrameTree", json::object(), sessionId);
         const auto frame = frames.at("frameTree").at("frame").at("id").get<std::string>();
-        const json world = devtools.Call("Page.createIsolatedWorld", {{"frameId", frame}, {"worldName", kWorldName}}, sessionId);
+        const json world =
+            devtools.Call("Page.createIsolatedWorld", {{"frameId", frame}, {"worldName", kWorldName}}, sessionId);
         ObservedWorld observed{.contextId = world.at("executionContextId").get<std::int64_t>(), .token = {}};
         observed.token = StringValue(devtools.Call(
             "Runtime.evaluate", {{"expression", kWatcher}, {"contextId", observed.contextId}, {"returnByValue", true}},

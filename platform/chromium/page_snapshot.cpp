@@ -75,23 +75,27 @@ void ParseDom(const json& domSnapshot, PageSnapshot& snapshot) {
         const json& attributes = nodes.at("attributes");
         const std::unordered_set<std::int64_t> clickable = RareBooleans(nodes, "isClickable");
         const std::size_t count = backendIds.size();
-        if (parents.size() != count || types.size() != count || names.size() != count ||
-            attributes.size() != count) {
+        if (parents.size() != count || types.size() != count || names.size() != count || attributes.size() != count) {
             throw PlatformError(kInvalidData, "unreadable DOM snapshot: node arrays of different lengths");
         }
         for (std::size_t i = 0; i < count; ++i) {
             DomNodeRecord record;
             const auto parent = parents[i].get<std::int64_t>();
-            if (parent >= 0) record.parentBackendId = backendIds.at(static_cast<std::size_t>(parent)).get<std::int64_t>();
+            if (parent >= 0)
+                record.parentBackendId = backendIds.at(static_cast<std::size_t>(parent)).get<std::int64_t>();
             record.nodeType = types[i].get<int>();
             record.nodeName = StringAt(strings, names[i]);
             const json& pairs = attributes[i];
             for (std::size_t a = 0; a + 1 < pairs.size(); a += 2) {
                 const std::string attribute = StringAt(strings, pairs[a]);
-                if (attribute == "id") record.id = StringAt(strings, pairs[a + 1]);
-                else if (attribute == "class") record.className = StringAt(strings, pairs[a + 1]);
-                else if (attribute == "alt") record.emptyAlt = StringAt(strings, pairs[a + 1]).empty();
-                else if (attribute.starts_with("aria-")) record.hasAriaAttribute = true;
+                if (attribute == "id")
+                    record.id = StringAt(strings, pairs[a + 1]);
+                else if (attribute == "class")
+                    record.className = StringAt(strings, pairs[a + 1]);
+                else if (attribute == "alt")
+                    record.emptyAlt = StringAt(strings, pairs[a + 1]).empty();
+                else if (attribute.starts_with("aria-"))
+                    record.hasAriaAttribute = true;
             }
             record.clickable = clickable.contains(static_cast<std::int64_t>(i));
             snapshot.dom.insert_or_assign(backendIds[i].get<std::int64_t>(), std::move(record));

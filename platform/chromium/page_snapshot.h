@@ -28,7 +28,7 @@ struct AXNodeRecord {
 // One DOM node of DOMSnapshot.captureSnapshot.
 struct DomNodeRecord {
     std::optional<std::int64_t> parentBackendId;
-    int nodeType = 0;  // 1 element, 3 text
+    int nodeType = 0;      // 1 element, 3 text
     std::string nodeName;  // "DIV", "#text", "svg": as the DOM spells it
     std::string id;
     std::string className;
@@ -47,10 +47,10 @@ struct PageSnapshot {
     // The loader of the document shown: ids of nodes start afresh in each new
     // document, so this is what tells one document from the next.
     std::string documentId;
-    std::vector<AXNodeRecord> axNodes;  // in the reply's order; the root comes first
-    std::unordered_map<std::string, std::size_t> axIndex;  // nodeId -> axNodes index
+    std::vector<AXNodeRecord> axNodes;                            // in the reply's order; the root comes first
+    std::unordered_map<std::string, std::size_t> axIndex;         // nodeId -> axNodes index
     std::unordered_map<std::int64_t, std::string> axByBackendId;  // backendDOMNodeId -> nodeId
-    std::unordered_map<std::int64_t, DomNodeRecord> dom;  // backendNodeId -> node
+    std::unordered_map<std::int64_t, DomNodeRecord> dom;          // backendNodeId -> node
 
     const AXNodeRecord* AXNode(const std::string& nodeId) const;
     const DomNodeRecord* DomNode(std::optional<std::int64_t> backendId) const;

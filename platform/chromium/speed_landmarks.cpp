@@ -108,7 +108,8 @@ LandmarkReport CheckSpeedLandmarks(const ControlElement& document) {
     const ControlCriteria serverCriteria{.controlType = control::Group, .className = kCurrentServerClass};
     const std::string serverWhat = "current server (its first Text)";
     const auto server = mainContent ? FindFirst(*mainContent->element, Children, serverCriteria) : std::nullopt;
-    const auto serverText = server ? FindFirst(*server->element, Children, {.controlType = control::Text}) : std::nullopt;
+    const auto serverText =
+        server ? FindFirst(*server->element, Children, {.controlType = control::Text}) : std::nullopt;
     if (!mainContent) {
         MissingBase(report, serverWhat, "main content");
     } else if (!server) {
@@ -117,10 +118,10 @@ LandmarkReport CheckSpeedLandmarks(const ControlElement& document) {
         report.Add(State::Missing, serverWhat, "no Text child of " + ElementLine(*server->element));
     } else {
         const std::string& name = serverText->element->name;
-        report.Add(State::Found, serverWhat,
-                   QuotedText(name) + (name.empty() || name == kFindingServer
-                                           ? " (no server chosen yet: start waits for one)"
-                                           : " (chosen)"));
+        report.Add(
+            State::Found, serverWhat,
+            QuotedText(name) + (name.empty() || name == kFindingServer ? " (no server chosen yet: start waits for one)"
+                                                                       : " (chosen)"));
     }
 
     if (container) {
@@ -131,8 +132,8 @@ LandmarkReport CheckSpeedLandmarks(const ControlElement& document) {
     }
 
     if (!mainContent) {
-        for (const char* what : {"gauge (while measuring)", "results list and the block after it", "download",
-                                 "upload", "ping"})
+        for (const char* what :
+             {"gauge (while measuring)", "results list and the block after it", "download", "upload", "ping"})
             MissingBase(report, what, "main content");
         return report;
     }

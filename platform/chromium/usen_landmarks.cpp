@@ -32,13 +32,15 @@ void ExpectFigure(LandmarkReport& report, const ControlElement& document, const 
 }  // namespace
 
 LandmarkReport CheckUsenLandmarks(const ControlElement& document) {
-    const ControlCriteria startCriteria{.name = kStartLink, .controlType = control::Hyperlink, .className = kStartClass};
+    const ControlCriteria startCriteria{
+        .name = kStartLink, .controlType = control::Hyperlink, .className = kStartClass};
     LandmarkReport report{.site = "USEN", .startControl = startCriteria};
     ExpectTitle(report, document, kSiteUSEN.title);
     report.Expect("start link", FindFirst(document, uia::scope::Children, startCriteria), startCriteria,
                   "a child of the document");
 
-    const ControlCriteria abortCriteria{.name = kAbortLink, .controlType = control::Hyperlink, .className = kAbortClass};
+    const ControlCriteria abortCriteria{
+        .name = kAbortLink, .controlType = control::Hyperlink, .className = kAbortClass};
     report.ExpectLater("abort link (while measuring)", FindFirst(document, uia::scope::Children, abortCriteria),
                        abortCriteria, "a child of the document");
     for (const char* label : {kDownloadLabel, kUploadLabel, kPingLabel, kJitterLabel})

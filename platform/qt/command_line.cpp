@@ -37,16 +37,19 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption simulated(
-        "simulated", "Measure nothing: a simulated browser shows simulated pages whose figures come from a "
-                     "model of a line (a demonstration).");
+        "simulated",
+        "Measure nothing: a simulated browser shows simulated pages whose figures come from a "
+        "model of a line (a demonstration).");
     const QCommandLineOption inspect(
-        "inspect", "Open ADDRESS in a headless Chromium of its own, print the page's elements as the measurement "
-                   "sees them and, for the three services' addresses, which of the elements the measurement looks "
-                   "for are there.",
+        "inspect",
+        "Open ADDRESS in a headless Chromium of its own, print the page's elements as the measurement "
+        "sees them and, for the three services' addresses, which of the elements the measurement looks "
+        "for are there.",
         "ADDRESS");
     const QCommandLineOption report(
-        "report", "Write the history of a result file as one HTML page (FILE.html beside it, or --output) with the "
-                  "reasons of failed runs from the run log in ~/.local/state/tidemark; opens no window.",
+        "report",
+        "Write the history of a result file as one HTML page (FILE.html beside it, or --output) with the "
+        "reasons of failed runs from the run log in ~/.local/state/tidemark; opens no window.",
         "FILE.csv");
     const QCommandLineOption output({"o", "output"}, "With --report: the page to write.", "FILE.html");
     const QCommandLineOption below(

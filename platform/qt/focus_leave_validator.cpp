@@ -36,14 +36,11 @@ bool FocusLeaveValidator::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::FocusOut:
             if (const GuardedField* guarded = Guarded(watched)) return FocusLeaving(*guarded, event);
             return false;
-        case QEvent::Shortcut:
-            return ShortcutPressed(qobject_cast<QWidget*>(watched));
+        case QEvent::Shortcut: return ShortcutPressed(qobject_cast<QWidget*>(watched));
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-        case QEvent::MouseButtonRelease:
-            return SwallowedMouse(watched, event);
-        default:
-            return false;
+        case QEvent::MouseButtonRelease: return SwallowedMouse(watched, event);
+        default: return false;
     }
 }
 

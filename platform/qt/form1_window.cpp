@@ -138,7 +138,8 @@ void Form1Window::Connect() {
     ConnectServiceBox(chkFAST_, form_.chkFAST, [this] { form_.chkFAST_Click(); });
     ConnectServiceBox(chkUSEN_, form_.chkUSEN, [this] { form_.chkUSEN_Click(); });
     ConnectServiceBox(chkSPEED_, form_.chkSPEED, [this] { form_.chkSPEED_Click(); });
-    connect(chkCloseEdge_, &QCheckBox::clicked, this, [this](bool checked) { form_.chkCloseEdge.Value = checked ? 1 : 0; });
+    connect(chkCloseEdge_, &QCheckBox::clicked, this,
+            [this](bool checked) { form_.chkCloseEdge.Value = checked ? 1 : 0; });
     connect(txtFileName_, &QLineEdit::textChanged, this,
             [this](const QString& text) { form_.txtFileName.Text = text.toStdString(); });
     connect(txtInterval_, &QLineEdit::textChanged, this,
@@ -162,10 +163,10 @@ void Form1Window::Connect() {
         SyncFromForm();
         return cancel;
     });
-    for (QWidget* control : {static_cast<QWidget*>(chkFAST_), static_cast<QWidget*>(chkUSEN_),
-                             static_cast<QWidget*>(chkSPEED_), static_cast<QWidget*>(chkCloseEdge_),
-                             static_cast<QWidget*>(cmdStop_), static_cast<QWidget*>(cmdTestNow_),
-                             static_cast<QWidget*>(cmdStart_), static_cast<QWidget*>(cmdReport_)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(chkFAST_), static_cast<QWidget*>(chkUSEN_), static_cast<QWidget*>(chkSPEED_),
+          static_cast<QWidget*>(chkCloseEdge_), static_cast<QWidget*>(cmdStop_), static_cast<QWidget*>(cmdTestNow_),
+          static_cast<QWidget*>(cmdStart_), static_cast<QWidget*>(cmdReport_)})
         validator_->Watch(control);
 }
 

@@ -19,7 +19,7 @@ using posix::UniqueFd;
 
 namespace {
 void MakeFolders(const std::string& path) {
-    for (std::size_t slash = path.find('/', 1); ; slash = path.find('/', slash + 1)) {
+    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
         const std::string part = path.substr(0, slash);
         if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) ThrowErrno(errno, "cannot make the folder " + part);
         if (slash == std::string::npos) return;

@@ -32,7 +32,8 @@ std::string QtLocale::FormatGeneralDate(const LocalDateTime& when) {
     const int wholeSeconds = static_cast<int>(std::floor(when.secondsSinceMidnight));
     if (wholeSeconds == 0) return date.toStdString();
     const QTime time = QTime::fromMSecsSinceStartOfDay(wholeSeconds * 1000);
-    const QString text = date + QLatin1Char(' ') + locale.toString(time, WithoutTimeZone(locale.timeFormat(QLocale::LongFormat)));
+    const QString text =
+        date + QLatin1Char(' ') + locale.toString(time, WithoutTimeZone(locale.timeFormat(QLocale::LongFormat)));
     return text.toStdString();
 }
 

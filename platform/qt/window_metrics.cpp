@@ -36,7 +36,6 @@ QFont WindowFont(std::string_view preferred, double points) {
     return font;
 }
 
-
 QFont NarrowedToFit(const QFont& font, const QString& text, int width) {
     constexpr int kNarrowest = 75;  // percent; narrower than this reads badly, so clip instead
     QFont narrowed = font;

@@ -83,8 +83,8 @@ std::vector<EdgeWindowPtr> SimEdge::windows() const {
 
 EdgeWindowPtr SimEdge::OpenWindow(const std::string& address) {
     std::erase_if(windows_, [](const EdgeWindowPtr& window) { return !window->open(); });
-    auto window = std::make_shared<EdgeWindow>(desktop_, options.english ? EdgeLanguage::English()
-                                                                          : EdgeLanguage::Japanese());
+    auto window =
+        std::make_shared<EdgeWindow>(desktop_, options.english ? EdgeLanguage::English() : EdgeLanguage::Japanese());
     windows_.push_back(window);
     window->node()->onFocus = [this](Node& node) { focused_ = node.shared_from_this(); };
     window->addressEdit()->onFocus = [this](Node& node) { focused_ = node.shared_from_this(); };
@@ -134,8 +134,8 @@ void SimEdge::LoadPage(const EdgeTabPtr& tab, const std::string& address) {
         registered->second(tab->page);
         return;
     }
-    tab->page->SetTitle(address.empty() ? (options.english ? EdgeLanguage::English() : EdgeLanguage::Japanese()).newTabTitle
-                                        : address);
+    tab->page->SetTitle(
+        address.empty() ? (options.english ? EdgeLanguage::English() : EdgeLanguage::Japanese()).newTabTitle : address);
 }
 
 }  // namespace tidemark::sim

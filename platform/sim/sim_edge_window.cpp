@@ -31,8 +31,6 @@ void EdgeWindow::RemoveTab(const EdgeTabPtr& tab) {
 
 void EdgeWindow::Show(const EdgeTabPtr& shown) { shape_.Show(shown->nodes(), shown->address); }
 
-void EdgeWindow::RefuseClose() {
-    desktop_.Fail(Call::Close, uia_tree::kInvalidOperation, Desktop::kAlways, node());
-}
+void EdgeWindow::RefuseClose() { desktop_.Fail(Call::Close, uia_tree::kInvalidOperation, Desktop::kAlways, node()); }
 
 }  // namespace tidemark::sim

@@ -36,10 +36,13 @@ void FastPage::Build(const EdgePagePtr& page) {
     document->Add({.name = "FAST", .controlType = control::Hyperlink, .className = "logo", .invoke = true});
     const NodePtr indicator =
         document->Add({.controlType = control::Group, .className = "speed-progress-indicator circle"});
-    document->Add({.name = "日本語 \xEE\x8C\x93", .controlType = control::Button, .className = "language-picker",
+    document->Add({.name = "日本語 \xEE\x8C\x93",
+                   .controlType = control::Button,
+                   .className = "language-picker",
                    .invoke = true});
     document->Add({.name = shown.speedLabel, .controlType = control::Text});
-    const NodePtr figure = document->Add({.name = "0", .controlType = control::Text, .className = "speed-results-container"});
+    const NodePtr figure =
+        document->Add({.name = "0", .controlType = control::Text, .className = "speed-results-container"});
     document->Add({.name = shown.unit, .controlType = control::Text, .className = "speed-units-container"});
     document->Add({.name = "詳細を表示", .controlType = control::Hyperlink, .invoke = true});
 
@@ -60,7 +63,8 @@ void FastPage::Build(const EdgePagePtr& page) {
     }
     if (shown.replacedAfterMs != kForever) {
         desktop.After(shown.replacedAfterMs, [weakPage] {
-            if (const auto loaded = weakPage.lock(); loaded && loaded->Showing()) loaded->ReplaceDocument("about:blank");
+            if (const auto loaded = weakPage.lock(); loaded && loaded->Showing())
+                loaded->ReplaceDocument("about:blank");
         });
     }
 }

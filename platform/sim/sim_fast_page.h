@@ -22,10 +22,10 @@ public:
 
     struct Settings {
         double measureMs = 10'000;
-        double titleDelayMs = 0;          // the title shows this long after loading
-        std::string title = kTitle;       // another page's title, for a wrong page
+        double titleDelayMs = 0;     // the title shows this long after loading
+        std::string title = kTitle;  // another page's title, for a wrong page
         bool neverFinishes = false;
-        std::string speedLabel = kSpeedLabel;  // another display language
+        std::string speedLabel = kSpeedLabel;    // another display language
         std::optional<std::string> shownFigure;  // "--", "0", ... instead of the line's
         std::string unit = "Mbps";
         double replacedAfterMs = kForever;  // another page takes its place mid-measurement

@@ -20,23 +20,40 @@ SimSpecialFolders::SimSpecialFolders() {
     const std::string startMenu = roaming + "\\Microsoft\\Windows\\Start Menu";
     const std::string publicStartMenu = "C:\\ProgramData\\Microsoft\\Windows\\Start Menu";
     scriptHost_ = {
-        {"mydocuments", kProfile + "\\Documents"},       {"desktop", kProfile + "\\Desktop"},
-        {"favorites", kProfile + "\\Favorites"},          {"appdata", roaming},
-        {"programs", startMenu + "\\Programs"},           {"startmenu", startMenu},
-        {"startup", startMenu + "\\Programs\\Startup"},  {"recent", roaming + "\\Microsoft\\Windows\\Recent"},
-        {"sendto", roaming + "\\Microsoft\\Windows\\SendTo"}, {"fonts", "C:\\Windows\\Fonts"},
+        {"mydocuments", kProfile + "\\Documents"},
+        {"desktop", kProfile + "\\Desktop"},
+        {"favorites", kProfile + "\\Favorites"},
+        {"appdata", roaming},
+        {"programs", startMenu + "\\Programs"},
+        {"startmenu", startMenu},
+        {"startup", startMenu + "\\Programs\\Startup"},
+        {"recent", roaming + "\\Microsoft\\Windows\\Recent"},
+        {"sendto", roaming + "\\Microsoft\\Windows\\SendTo"},
+        {"fonts", "C:\\Windows\\Fonts"},
         {"nethood", roaming + "\\Microsoft\\Windows\\Network Shortcuts"},
         {"printhood", roaming + "\\Microsoft\\Windows\\Printer Shortcuts"},
         {"templates", roaming + "\\Microsoft\\Windows\\Templates"},
-        {"allusersstartmenu", publicStartMenu},           {"allusersprograms", publicStartMenu + "\\Programs"},
-        {"allusersstartup", publicStartMenu + "\\Programs\\Startup"}, {"allusersdesktop", "C:\\Users\\Public\\Desktop"},
+        {"allusersstartmenu", publicStartMenu},
+        {"allusersprograms", publicStartMenu + "\\Programs"},
+        {"allusersstartup", publicStartMenu + "\\Programs\\Startup"},
+        {"allusersdesktop", "C:\\Users\\Public\\Desktop"},
     };
     shell_ = {
-        {2, startMenu + "\\Programs"}, {5, kProfile + "\\Documents"}, {6, kProfile + "\\Favorites"},
-        {13, kProfile + "\\Music"},    {14, kProfile + "\\Videos"},   {16, kProfile + "\\Desktop"},
-        {26, roaming},                 {28, kProfile + "\\AppData\\Local"}, {36, "C:\\Windows"},
-        {37, "C:\\Windows\\system32"}, {38, "C:\\Program Files"},     {39, kProfile + "\\Pictures"},
-        {40, kProfile},                {42, "C:\\Program Files (x86)"}, {46, "C:\\Users\\Public\\Documents"},
+        {2, startMenu + "\\Programs"},
+        {5, kProfile + "\\Documents"},
+        {6, kProfile + "\\Favorites"},
+        {13, kProfile + "\\Music"},
+        {14, kProfile + "\\Videos"},
+        {16, kProfile + "\\Desktop"},
+        {26, roaming},
+        {28, kProfile + "\\AppData\\Local"},
+        {36, "C:\\Windows"},
+        {37, "C:\\Windows\\system32"},
+        {38, "C:\\Program Files"},
+        {39, kProfile + "\\Pictures"},
+        {40, kProfile},
+        {42, "C:\\Program Files (x86)"},
+        {46, "C:\\Users\\Public\\Documents"},
     };
     shellPaths_ = {
         {"shell:downloads", kProfile + "\\Downloads"},
@@ -71,7 +88,10 @@ void SimSpecialFolders::SetScriptHostFolder(const std::string& key, const std::s
 }
 
 void SimSpecialFolders::SetShellFolder(int csidl, std::optional<std::string> path) {
-    if (path) shell_[csidl] = *path; else shell_.erase(csidl);
+    if (path)
+        shell_[csidl] = *path;
+    else
+        shell_.erase(csidl);
 }
 
 void SimSpecialFolders::SetShellPathFolder(const std::string& shellPath, const std::string& path) {

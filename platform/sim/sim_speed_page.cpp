@@ -7,7 +7,8 @@ namespace tidemark::sim {
 namespace {
 namespace control = uia::control;
 
-constexpr const char* kDownloadUpdated = "result-item result-item-first-class result-item-download updated test-mode-multi";
+constexpr const char* kDownloadUpdated =
+    "result-item result-item-first-class result-item-download updated test-mode-multi";
 constexpr const char* kDownloadPlain = "result-item result-item-first-class result-item-download test-mode-multi";
 constexpr const char* kUploadUpdated = "result-item result-item-first-class result-item-upload updated test-mode-multi";
 constexpr const char* kLatency = "result-item result-item-latency result-data-latency-item";
@@ -45,7 +46,8 @@ void AddSpeedItem(const NodePtr& block, const char* itemClass, const char* label
     item->Add({.controlType = control::Image, .className = "svg-icon"});
     item->Add({.name = label, .controlType = control::Text, .className = "result-label"});
     item->Add({.name = "Mbps", .controlType = control::Text, .className = "result-data-unit"});
-    item->Add({.name = figure, .controlType = control::Text, .className = "result-data-large number result-data-value"});
+    item->Add(
+        {.name = figure, .controlType = control::Text, .className = "result-data-large number result-data-value"});
 }
 }  // namespace
 
@@ -81,22 +83,24 @@ void SpeedPage::Build(const EdgePagePtr& page) {
     const NodePtr& document = page->document;
     document->Add({.controlType = control::Group, .className = "header"})
         ->Add({.name = "Speedtest", .controlType = control::Hyperlink, .className = "header-logo", .invoke = true});
-    const NodePtr container = document->Add({.controlType = control::Group, .className = "main-view"})
-                                  ->Add({.controlType = control::Group, .automationId = "container",
-                                         .className = "container"});
+    const NodePtr container =
+        document->Add({.controlType = control::Group, .className = "main-view"})
+            ->Add({.controlType = control::Group, .automationId = "container", .className = "container"});
     const NodePtr mainContent = container->Add({.controlType = control::Group, .className = "main-content"});
     shown->mainContent = mainContent;
 
     if (loaded.currentServerShown) {
         const NodePtr server = mainContent->Add({.controlType = control::Group, .className = "server-current"});
-        const NodePtr serverText = server->Add({.name = kFindingServer, .controlType = control::Text, .className = "hostUrl"});
+        const NodePtr serverText =
+            server->Add({.name = kFindingServer, .controlType = control::Text, .className = "hostUrl"});
         server->Add({.name = "Change Server", .controlType = control::Hyperlink, .invoke = true});
         Later(desktop, loaded.serverChoiceMs, page, [serverText, name = loaded.server] { serverText->name = name; });
     }
 
     const NodePtr start = mainContent->Add({.controlType = control::Group, .className = "start-button"})
                               ->Add({.name = "start speed test - connection type multi",
-                                     .controlType = control::Button, .className = "js-start-test test-mode-multi",
+                                     .controlType = control::Button,
+                                     .className = "js-start-test test-mode-multi",
                                      .invoke = loaded.startInvokable});
     start->onInvoke = [this, shown](Node&) { StartMeasurement(shown); };
     document->Add({.name = "About", .controlType = control::Hyperlink, .invoke = true});
@@ -138,7 +142,8 @@ void SpeedPage::StartMeasurement(const std::shared_ptr<Shown>& shown) {
         latency->Add({.name = "ms", .controlType = control::Text, .className = "result-data-unit"});
         const NodePtr updated = block->Add({.controlType = control::Group, .className = kLatencyUpdated});
         updated->Add({.controlType = control::Image, .className = "svg-icon"});
-        updated->Add({.name = s.shownPing.empty() ? Ping(figures.pingMs) : s.shownPing, .controlType = control::Text,
+        updated->Add({.name = s.shownPing.empty() ? Ping(figures.pingMs) : s.shownPing,
+                      .controlType = control::Text,
                       .className = "result-data-value ping-speed"});
         updated->Add({.name = "ms", .controlType = control::Text, .className = "result-data-unit"});
         shown->list = list;

@@ -33,8 +33,8 @@ public:
         std::string server = kServer;
         bool currentServerShown = true;  // false: the page has no current-server element
         bool startInvokable = true;
-        bool downloadUpdated = true;     // false: the download item's class lacks "updated"
-        std::string shownPing;           // "--", say, instead of the line's figure when not empty
+        bool downloadUpdated = true;  // false: the download item's class lacks "updated"
+        std::string shownPing;        // "--", say, instead of the line's figure when not empty
     };
 
     explicit SpeedPage(LineModel& line) : line_(line) {}

@@ -74,8 +74,10 @@ void UsenPage::Build(const EdgePagePtr& page) {
     const NodePtr& document = page->document;
     document->Add({.name = "USEN GATE 02", .controlType = control::Hyperlink, .className = "logo", .invoke = true});
     document->Add({.name = "インターネット回線スピードテスト", .controlType = control::Text});
-    const NodePtr start = document->Add({.name = "測定開始", .controlType = control::Hyperlink,
-                                         .className = "btn btn-start", .enabled = shown.startEnabled,
+    const NodePtr start = document->Add({.name = "測定開始",
+                                         .controlType = control::Hyperlink,
+                                         .className = "btn btn-start",
+                                         .enabled = shown.startEnabled,
                                          .invoke = shown.startInvokable});
     loaded->footer = document->Add({.name = "※測定結果は目安です。", .controlType = control::Text});
     // The link holds its page's state; the state holds no node that leads back to the link.
@@ -101,8 +103,8 @@ void UsenPage::Press(const std::shared_ptr<Loaded>& loaded) {
             const EdgePagePtr current = state->Current(number);
             if (!current || state->abortLink || !state->measured.empty()) return;
             state->abortLink = state->AddBeforeFooter(
-                current, {.name = "測定中断", .controlType = control::Hyperlink, .className = "btn btn-abort",
-                          .invoke = true});
+                current,
+                {.name = "測定中断", .controlType = control::Hyperlink, .className = "btn btn-abort", .invoke = true});
         });
     }
     if (!shown.neverFinishes) {
@@ -140,7 +142,8 @@ void UsenPage::Finish(Loaded& loaded, const LineFigures& figures) {
         loaded.AddBeforeFooter(page, {.name = shown.labels.at(i), .controlType = control::Text, .className = "label"});
         loaded.AddBeforeFooter(page, {.name = parts.integer, .controlType = control::Text, .className = "num"});
         if (shown.withoutFraction.count(row.figure) == 0)
-            loaded.AddBeforeFooter(page, {.name = parts.fraction, .controlType = control::Text, .className = "num dec"});
+            loaded.AddBeforeFooter(page,
+                                   {.name = parts.fraction, .controlType = control::Text, .className = "num dec"});
         loaded.AddBeforeFooter(page, {.name = row.unit, .controlType = control::Text, .className = "unit"});
     }
 }

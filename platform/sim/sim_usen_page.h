@@ -24,16 +24,16 @@ public:
     enum class Figure { None, Download, Upload, Ping, Jitter };
 
     struct Settings {
-        double measureMs = 20'000;      // from the press to the figures
-        double abortLinkDelayMs = 50;   // from the press; kForever for never
-        double titleDelayMs = 0;        // the title shows this long after loading
-        std::string title = kTitle;     // another page's title, for a wrong page
+        double measureMs = 20'000;     // from the press to the figures
+        double abortLinkDelayMs = 50;  // from the press; kForever for never
+        double titleDelayMs = 0;       // the title shows this long after loading
+        std::string title = kTitle;    // another page's title, for a wrong page
         bool neverFinishes = false;
         std::vector<std::string> labels{"DOWNLOAD", "UPLOAD", "PING", "JITTER"};  // another display language
-        Figure dashed = Figure::None;             // "--" and an empty fraction part instead of the line's figure
-        std::set<Figure> withoutFraction;         // the integer part followed directly by the unit
-        double replacedAfterMs = kForever;        // from the press: another page takes its place
-        bool startInvokable = true;               // the start link offers the Invoke pattern
+        Figure dashed = Figure::None;       // "--" and an empty fraction part instead of the line's figure
+        std::set<Figure> withoutFraction;   // the integer part followed directly by the unit
+        double replacedAfterMs = kForever;  // from the press: another page takes its place
+        bool startInvokable = true;         // the start link offers the Invoke pattern
         bool startEnabled = true;
     };
 

@@ -41,9 +41,7 @@ void VirtualClock::Set(const LocalDateTime& when) {
     origin_ = microseconds_;
 }
 
-void VirtualClock::Advance(double milliseconds) {
-    microseconds_ += static_cast<std::int64_t>(milliseconds * 1000.0);
-}
+void VirtualClock::Advance(double milliseconds) { microseconds_ += static_cast<std::int64_t>(milliseconds * 1000.0); }
 
 double VirtualClock::ElapsedMs() const { return static_cast<double>(microseconds_ - origin_) / 1000.0; }
 

@@ -33,13 +33,13 @@ uia::PropertyValue KindOf(uia::PropertyId id) {
 }
 }  // namespace
 
-PropertyCondition::PropertyCondition(Tree& tree, uia::PropertyId id, uia::PropertyValue value,
-                                     std::int32_t flags)
+PropertyCondition::PropertyCondition(Tree& tree, uia::PropertyId id, uia::PropertyValue value, std::int32_t flags)
     : TreeCondition(tree), id_(id), value_(std::move(value)), flags_(flags) {
     const uia::PropertyValue kind = KindOf(id);
     if (std::holds_alternative<std::monostate>(kind) || kind.index() != value_.index())
         throw PlatformError(kEInvalidArg, "uia tree: property condition of the wrong kind");
-    if ((flags & ~(kIgnoreCase | kMatchSubstring)) != 0) throw PlatformError(kEInvalidArg, "uia tree: unknown condition flags");
+    if ((flags & ~(kIgnoreCase | kMatchSubstring)) != 0)
+        throw PlatformError(kEInvalidArg, "uia tree: unknown condition flags");
 }
 
 bool PropertyCondition::Matches(const Node& node) const {

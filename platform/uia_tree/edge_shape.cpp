@@ -17,9 +17,11 @@ const EdgeLanguage& EdgeLanguage::English() {
 }
 
 EdgeWindowShape::EdgeWindowShape(Tree& tree, const EdgeLanguage& language) {
-    window_ = tree.root()->Insert(0, {.name = "Microsoft Edge", .controlType = uia::control::Window,
+    window_ = tree.root()->Insert(0, {.name = "Microsoft Edge",
+                                      .controlType = uia::control::Window,
                                       .localizedControlType = language.windowType,
-                                      .className = "Chrome_WidgetWin_1", .window = true});
+                                      .className = "Chrome_WidgetWin_1",
+                                      .window = true});
     frameView_ = window_->Add({.className = "BrowserRootView"})
                      ->Add({.className = "NonClientView"})
                      ->Add({.className = "EdgeBrowserFrameViewWin"});
@@ -28,21 +30,24 @@ EdgeWindowShape::EdgeWindowShape(Tree& tree, const EdgeLanguage& language) {
     tabContainer_ = browserView_->Add({.name = language.tabBar, .className = "EdgeTabStripRegionView"})
                         ->Add({.className = "EdgeTabStrip"})
                         ->Add({.className = "EdgeTabContainerImpl"});
-    const NodePtr toolBar =
-        browserView_->Add({.name = language.appBar, .controlType = uia::control::ToolBar, .className = "EdgeToolbarView"});
-    toolBar->Add({.name = "戻る", .controlType = uia::control::Button, .className = "BackForwardButton", .invoke = true});
-    toolBar->Add({.name = "最新の情報に更新", .controlType = uia::control::Button, .className = "ReloadButton",
-                  .invoke = true});
+    const NodePtr toolBar = browserView_->Add(
+        {.name = language.appBar, .controlType = uia::control::ToolBar, .className = "EdgeToolbarView"});
+    toolBar->Add(
+        {.name = "戻る", .controlType = uia::control::Button, .className = "BackForwardButton", .invoke = true});
+    toolBar->Add(
+        {.name = "最新の情報に更新", .controlType = uia::control::Button, .className = "ReloadButton", .invoke = true});
     addressEdit_ = toolBar->Add({.controlType = uia::control::Group, .className = "LocationBarView"})
-                       ->Add({.name = language.addressBar, .controlType = uia::control::Edit, .className = "OmniboxViewViews",
+                       ->Add({.name = language.addressBar,
+                              .controlType = uia::control::Edit,
+                              .className = "OmniboxViewViews",
                               .value = true});
     splitView_ = browserView_->Add({.className = "SidebarContentsSplitView"});
 }
 
 EdgeTabNodes EdgeWindowShape::AddTab() {
-    EdgeTabNodes tab{
-        .item = tabContainer_->Add({.controlType = uia::control::TabItem, .className = "EdgeTab", .selectionItem = true}),
-        .contents = splitView_->Add({.className = "ContentsWebView"})};
+    EdgeTabNodes tab{.item = tabContainer_->Add(
+                         {.controlType = uia::control::TabItem, .className = "EdgeTab", .selectionItem = true}),
+                     .contents = splitView_->Add({.className = "ContentsWebView"})};
     tab.contents->SetShown(false);
     tabs_.push_back(tab);
     return tab;

@@ -42,7 +42,8 @@ uia::Ref<uia::Element> MakeElement(Tree& tree, const NodePtr& node) {
 std::vector<NodePtr> ElementProxy::Search(uia::TreeScope scope, const uia::Ref<uia::Condition>& condition,
                                           bool firstOnly) {
     const TreeCondition& test = ConditionOf(condition);
-    if (scope <= 0 || (scope & ~kScopeSubtree) != 0) throw PlatformError(kEInvalidArg, "uia tree: tree scope not searchable");
+    if (scope <= 0 || (scope & ~kScopeSubtree) != 0)
+        throw PlatformError(kEInvalidArg, "uia tree: tree scope not searchable");
     std::vector<NodePtr> found;
     auto visit = [&](const NodePtr& candidate) {
         if (test.Matches(*candidate)) found.push_back(candidate);
@@ -65,7 +66,8 @@ uia::Ref<uia::Element> ElementProxy::FindFirst(uia::TreeScope scope, const uia::
 }
 
 uia::Ref<uia::ElementArray> ElementProxy::FindAll(uia::TreeScope scope, const uia::Ref<uia::Condition>& condition) {
-    if (!tree_.Enter(Call::FindAll, node_.get())) return std::make_shared<ElementArrayProxy>(tree_, std::vector<NodePtr>{});
+    if (!tree_.Enter(Call::FindAll, node_.get()))
+        return std::make_shared<ElementArrayProxy>(tree_, std::vector<NodePtr>{});
     return std::make_shared<ElementArrayProxy>(tree_, Search(scope, condition, false));
 }
 

@@ -47,8 +47,7 @@ uia::PropertyValue Node::Property(uia::PropertyId id) const {
         case property::IsValuePatternAvailable: return Supports(pattern::Value);
         case property::IsWindowPatternAvailable: return Supports(pattern::Window);
         case property::ValueValue: return Supports(pattern::Value) ? value : std::string();
-        case property::WindowVisualState:
-            return Supports(pattern::Window) ? visualState : uia::visual_state::Normal;
+        case property::WindowVisualState: return Supports(pattern::Window) ? visualState : uia::visual_state::Normal;
         case property::SelectionItemIsSelected: return Supports(pattern::SelectionItem) && selected;
         default: return std::monostate{};
     }

@@ -29,7 +29,7 @@ struct NodeSpec {
     std::string legacyName{};
     bool enabled = true;
     std::vector<std::int32_t> runtimeId{};  // a unique six-part id when left empty
-    uia::WindowHandle handle = 0;         // ElementFromHandle finds the node by it
+    uia::WindowHandle handle = 0;           // ElementFromHandle finds the node by it
     bool invoke = false;
     bool value = false;
     bool window = false;

@@ -45,7 +45,8 @@ void WindowPatternProxy::Close() {
 
 void WindowPatternProxy::SetWindowVisualState(std::int32_t state) {
     Node& node = Enter({Call::SetWindowVisualState, nullptr, state});
-    const bool allowed = state == uia::visual_state::Normal || (state == uia::visual_state::Maximized && node.canMaximize) ||
+    const bool allowed = state == uia::visual_state::Normal ||
+                         (state == uia::visual_state::Maximized && node.canMaximize) ||
                          (state == uia::visual_state::Minimized && node.canMinimize);
     if (!allowed) throw PlatformError(kInvalidOperation, "uia tree: the window cannot take that state");
     node.visualState = state;

@@ -52,8 +52,8 @@ uia::Ref<uia::Condition> ComAutomation::CreatePropertyConditionEx(uia::PropertyI
 
 uia::Ref<uia::Condition> ComAutomation::CreateAndCondition(const uia::Ref<uia::Condition>& first,
                                                            const uia::Ref<uia::Condition>& second) {
-    return Wrap(Fetch<IUIAutomationCondition>(
-        "IUIAutomation::CreateAndCondition", [&](IUIAutomationCondition** condition) {
+    return Wrap(
+        Fetch<IUIAutomationCondition>("IUIAutomation::CreateAndCondition", [&](IUIAutomationCondition** condition) {
             return automation_->CreateAndCondition(ConditionOf(first), ConditionOf(second), condition);
         }));
 }

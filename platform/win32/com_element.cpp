@@ -30,8 +30,8 @@ uia::Ref<uia::Element> ComElement::FindFirst(uia::TreeScope scope, const uia::Re
 }
 
 uia::Ref<uia::ElementArray> ComElement::FindAll(uia::TreeScope scope, const uia::Ref<uia::Condition>& condition) {
-    auto found = Fetch<IUIAutomationElementArray>(
-        "IUIAutomationElement::FindAll", [&](IUIAutomationElementArray** elements) {
+    auto found =
+        Fetch<IUIAutomationElementArray>("IUIAutomationElement::FindAll", [&](IUIAutomationElementArray** elements) {
             return element_->FindAll(AsComEnum<::TreeScope>(scope), ConditionOf(condition), elements);
         });
     // A null array with S_OK is nothing found: the seam's array of length 0.

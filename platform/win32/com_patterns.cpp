@@ -18,16 +18,12 @@ bool IsTrue(BOOL value) { return value != FALSE; }
 uia::Ref<uia::Pattern> WrapPattern(uia::PatternId id, const ComPtr<IUnknown>& pattern) {
     if (!pattern) return nullptr;
     switch (id) {
-        case uia::pattern::Invoke:
-            return Adapt<ComInvokePattern, IUIAutomationInvokePattern>(pattern);
-        case uia::pattern::Value:
-            return Adapt<ComValuePattern, IUIAutomationValuePattern>(pattern);
-        case uia::pattern::Window:
-            return Adapt<ComWindowPattern, IUIAutomationWindowPattern>(pattern);
+        case uia::pattern::Invoke: return Adapt<ComInvokePattern, IUIAutomationInvokePattern>(pattern);
+        case uia::pattern::Value: return Adapt<ComValuePattern, IUIAutomationValuePattern>(pattern);
+        case uia::pattern::Window: return Adapt<ComWindowPattern, IUIAutomationWindowPattern>(pattern);
         case uia::pattern::SelectionItem:
             return Adapt<ComSelectionItemPattern, IUIAutomationSelectionItemPattern>(pattern);
-        default:
-            throw PlatformError(kEInvalidArg, "a control pattern the program does not use");
+        default: throw PlatformError(kEInvalidArg, "a control pattern the program does not use");
     }
 }
 

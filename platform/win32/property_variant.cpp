@@ -30,14 +30,11 @@ unique_variant ToVariant(const uia::PropertyValue& value) {
 
 uia::PropertyValue ToPropertyValue(const VARIANT& value) {
     switch (value.vt) {
-        case VT_BOOL:
-            return value.boolVal != VARIANT_FALSE;
-        case VT_I4:
-            return static_cast<std::int32_t>(value.lVal);
+        case VT_BOOL: return value.boolVal != VARIANT_FALSE;
+        case VT_I4: return static_cast<std::int32_t>(value.lVal);
         case VT_BSTR:
             return ToUtf8(std::wstring_view(value.bstrVal ? value.bstrVal : L"", SysStringLen(value.bstrVal)));
-        default:
-            return std::monostate{};
+        default: return std::monostate{};
     }
 }
 

@@ -64,8 +64,7 @@ WindowClass::~WindowClass() {
 LRESULT CALLBACK FrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
-        case WM_NOTIFY:
-            return SendMessageW(GetParent(frame), message, wParam, lParam);
+        case WM_NOTIFY: return SendMessageW(GetParent(frame), message, wParam, lParam);
         case WM_PAINT: {
             PAINTSTRUCT paint{};
             const HDC dc = BeginPaint(frame, &paint);
@@ -75,8 +74,7 @@ LRESULT CALLBACK FrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM 
             EndPaint(frame, &paint);
             return 0;
         }
-        default:
-            return DefWindowProcW(frame, message, wParam, lParam);
+        default: return DefWindowProcW(frame, message, wParam, lParam);
     }
 }
 
@@ -102,8 +100,7 @@ HWND CreateToolTipWindow(HWND owner, HINSTANCE instance) {
 }
 }  // namespace
 
-ToolTips::ToolTips(HWND owner, HINSTANCE instance)
-    : window_(CreateToolTipWindow(owner, instance)) {
+ToolTips::ToolTips(HWND owner, HINSTANCE instance) : window_(CreateToolTipWindow(owner, instance)) {
     if (!window_) ThrowLastError("CreateWindowExW(tooltips)");
     SendMessageW(window_.get(), TTM_SETMAXTIPWIDTH, 0, kMaxToolTipWidth);
 }

@@ -14,7 +14,8 @@ std::string Win32Environment::Variable(const std::string& name) {
     for (;;) {
         SetLastError(ERROR_SUCCESS);
         const DWORD capacity = static_cast<DWORD>(value.size());
-        const DWORD length = GetEnvironmentVariableW(wideName.c_str(), value.empty() ? nullptr : value.data(), capacity);
+        const DWORD length =
+            GetEnvironmentVariableW(wideName.c_str(), value.empty() ? nullptr : value.data(), capacity);
         if (length == 0) {
             const DWORD error = GetLastError();
             if (error == ERROR_SUCCESS || error == ERROR_ENVVAR_NOT_FOUND) return {};

@@ -72,15 +72,15 @@ void Win32FileSystem::SetAttributes(const std::string& path, std::uint32_t attri
 }
 
 bool Win32FileSystem::OpenExclusive(const std::string& path) {
-    const unique_hfile file(CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    const unique_hfile file(
+        CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     return static_cast<bool>(file);
 }
 
 void Win32FileSystem::Append(const std::string& path, const std::string& text) {
     const std::string bytes = Utf8ToAnsi(text);
     unique_hfile file(CreateFileW(ToWide(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) ThrowLastError("cannot open " + path + " for appending");
     std::size_t written = 0;
     while (written < bytes.size()) {

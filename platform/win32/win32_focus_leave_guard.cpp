@@ -52,8 +52,7 @@ LRESULT FocusLeaveGuard::OnMessage(HWND control, UINT message, WPARAM wParam, LP
     const bool isField = Guarded(control) != nullptr;
     switch (message) {
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            return MousePressed(control, message, wParam, lParam);
+        case WM_LBUTTONDBLCLK: return MousePressed(control, message, wParam, lParam);
         case WM_LBUTTONUP:
             if (held_.control == control) {
                 held_.released = true;
@@ -84,8 +83,7 @@ LRESULT FocusLeaveGuard::OnMessage(HWND control, UINT message, WPARAM wParam, LP
             Unsubclass(control);
             return result;
         }
-        default:
-            break;
+        default: break;
     }
     return DefSubclassProc(control, message, wParam, lParam);
 }
@@ -101,8 +99,7 @@ LRESULT FocusLeaveGuard::MousePressed(HWND control, UINT message, WPARAM wParam,
     const HeldPress press = std::exchange(held_, HeldPress{});
     if (!mayMove) return 0;
     const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
-    if (press.released && IsWindow(control))
-        SendMessageW(control, WM_LBUTTONUP, press.releaseKeys, press.releasePoint);
+    if (press.released && IsWindow(control)) SendMessageW(control, WM_LBUTTONUP, press.releaseKeys, press.releasePoint);
     return result;
 }
 

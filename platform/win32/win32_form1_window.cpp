@@ -65,9 +65,9 @@ void Win32Form1Window::Build(HINSTANCE instance) {
 
     RECT outline{0, 0, scale_.Pixels(description.clientWidth), scale_.Pixels(description.clientHeight)};
     if (!AdjustWindowRectEx(&outline, kWindowStyle, FALSE, 0)) ThrowLastError("AdjustWindowRectEx");
-    window_.reset(CreateWindowExW(0, kWindowClassName, ToWide(description.caption).c_str(), kWindowStyle,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, outline.right - outline.left,
-                                  outline.bottom - outline.top, nullptr, nullptr, instance, this));
+    window_.reset(CreateWindowExW(0, kWindowClassName, ToWide(description.caption).c_str(), kWindowStyle, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, outline.right - outline.left, outline.bottom - outline.top, nullptr,
+                                  nullptr, instance, this));
     if (!window_) ThrowLastError("CreateWindowExW(Form1)");
     toolTips_ = std::make_unique<ToolTips>(window_.get(), instance);
 
@@ -124,8 +124,8 @@ void Win32Form1Window::Guard() {
         Run([&] { form_.txtInterval_Validate(cancel); });
         return cancel;
     });
-    for (const HWND control : {chkFAST_, chkUSEN_, chkSPEED_, chkCloseEdge_, cmdStop_, cmdTestNow_, cmdStart_,
-                               cmdReport_})
+    for (const HWND control :
+         {chkFAST_, chkUSEN_, chkSPEED_, chkCloseEdge_, cmdStop_, cmdTestNow_, cmdStart_, cmdReport_})
         guard_->Watch(control);
 }
 
@@ -189,16 +189,13 @@ LRESULT Win32Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_SETFOCUS:
             if (const HWND candidate = FocusCandidate()) SetFocus(candidate);
             return 0;
-        case WM_CLOSE:
-            Close();
-            return 0;
+        case WM_CLOSE: Close(); return 0;
         case WM_NCDESTROY:
             built_ = false;
             timerRunning_ = false;
             static_cast<void>(window_.release());
             break;
-        default:
-            break;
+        default: break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

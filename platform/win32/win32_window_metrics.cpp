@@ -67,8 +67,8 @@ int TwipScale::FontHeight(double points) const {
 unique_hfont CreateWindowFont(std::wstring_view face, double points, const TwipScale& scale) {
     const std::wstring name(face.substr(0, LF_FACESIZE - 1));
     unique_hfont font(CreateFontW(scale.FontHeight(points), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                  VARIABLE_PITCH | FF_SWISS, name.c_str()));
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS,
+                                  name.c_str()));
     if (!font) ThrowLastError("CreateFontW");
     return font;
 }

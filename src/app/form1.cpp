@@ -65,9 +65,8 @@ ProcessFate Form1::Form_Load() {
 ProcessFate Form1::Form_Unload() {
     // A copy that ended at start-up has read nothing, so it saves nothing.
     if (!anotherInstanceRuns_) {
-        SaveFormSettings(context_.platform.settings,
-                         {chkFAST.Value, chkUSEN.Value, chkSPEED.Value, txtFileName.Text, txtInterval.Text,
-                          chkCloseEdge.Value});
+        SaveFormSettings(context_.platform.settings, {chkFAST.Value, chkUSEN.Value, chkSPEED.Value, txtFileName.Text,
+                                                      txtInterval.Text, chkCloseEdge.Value});
     }
     return ProcessFate::EndAtOnce;
 }
@@ -119,8 +118,7 @@ void Form1::cmdStop_Click() {
     cmdStop.Enabled = false;
     cmdStart.Enabled = true;
     Frame1.Enabled = true;
-    if (chkCloseEdge.Value == 1 && EdgeWindowAnswers(context_, elmEdgeWindow))
-        (void)CloseEdge(context_, elmEdgeWindow);
+    if (chkCloseEdge.Value == 1 && EdgeWindowAnswers(context_, elmEdgeWindow)) (void)CloseEdge(context_, elmEdgeWindow);
 }
 
 void Form1::cmdTestNow_Click() {

@@ -25,9 +25,9 @@ struct ControlDescription {
     std::string_view container;  // "Frame1", or empty for the window itself
     std::string_view caption;    // caption or text at design; '&' marks the access key
     TwipRect position;
-    int tabIndex = -1;           // -1: takes no focus
-    int designValue = 0;         // check boxes: 1 checked at design
-    double fontPoints = 0.0;     // 0: the window's font size
+    int tabIndex = -1;        // -1: takes no focus
+    int designValue = 0;      // check boxes: 1 checked at design
+    double fontPoints = 0.0;  // 0: the window's font size
     std::string_view toolTip;
 };
 

@@ -11,8 +11,7 @@ std::string GetRemainTimeText(double seconds) {
     const long long rest = static_cast<long long>(whole - hours * 3600.0);
     const long long h = static_cast<long long>(hours);
     char text[48];
-    std::snprintf(text, sizeof text, "%s%02lld:%02lld:%02lld", h < 0 ? "-" : "", h < 0 ? -h : h, rest / 60,
-                  rest % 60);
+    std::snprintf(text, sizeof text, "%s%02lld:%02lld:%02lld", h < 0 ? "-" : "", h < 0 ? -h : h, rest / 60, rest % 60);
     return text;
 }
 

@@ -15,12 +15,9 @@ using uia::Ref;
 
 class LaunchDeadline {
 public:
-    explicit LaunchDeadline(Context& context)
-        : context_(context), start_(ReadWaitClock(context.platform.clock)) {}
+    explicit LaunchDeadline(Context& context) : context_(context), start_(ReadWaitClock(context.platform.clock)) {}
 
-    bool Passed() const {
-        return SecondsPassed(context_.platform.clock, start_, context_.automation.MaxWaitSeconds);
-    }
+    bool Passed() const { return SecondsPassed(context_.platform.clock, start_, context_.automation.MaxWaitSeconds); }
 
     // Window messages first, then the 10 ms pause.
     void Pause() const {
@@ -60,7 +57,8 @@ bool LaunchEdge(Context& context, const std::string& url, Ref<Element>& window, 
             candidate = after->GetElement(0);
             if (!GetBrowserView(context, candidate, browserView)) return false;
             if (!GetTabList(context, candidate, tabsAfter, browserView)) return false;
-            const bool grown = newWindow ? before->Length() < after->Length() : tabsBefore->Length() < tabsAfter->Length();
+            const bool grown =
+                newWindow ? before->Length() < after->Length() : tabsBefore->Length() < tabsAfter->Length();
             if (grown) break;
         }
         deadline.Pause();

@@ -46,8 +46,7 @@ bool GetPageDocument(Context& context, Ref<Element>& window, Ref<Element>& docum
     if (!uia::IsElementAlive(context, window, uia::kInnerLimitMs)) return false;
     if (!EnsureBrowserView(context, window, browserView)) return false;
     Ref<Element> splitView, found;
-    if (!FindViewStep(context, splitView, browserView,
-                      {scope::Subtree, "SidebarContentsSplitView", "", control::Pane}))
+    if (!FindViewStep(context, splitView, browserView, {scope::Subtree, "SidebarContentsSplitView", "", control::Pane}))
         return false;
     if (!FindViewStep(context, found, splitView, {scope::Subtree, "", "", control::Document, "RootWebArea"}))
         return false;

@@ -41,7 +41,8 @@ bool GetTabList(Context& context, Ref<Element>& window, Ref<uia::ElementArray>& 
     if (!uia::IsElementAlive(context, window, uia::kInnerLimitMs)) return false;
     tabs.reset();
     if (selectedPos != nullptr) *selectedPos = kNoTab;
-    TabInfoList* const list = std::holds_alternative<TabInfoList*>(tabInfos) ? std::get<TabInfoList*>(tabInfos) : nullptr;
+    TabInfoList* const list =
+        std::holds_alternative<TabInfoList*>(tabInfos) ? std::get<TabInfoList*>(tabInfos) : nullptr;
     TabInfoRef* const slot = std::holds_alternative<TabInfoRef*>(tabInfos) ? std::get<TabInfoRef*>(tabInfos) : nullptr;
     if (list != nullptr && !IsArrayDimensioned(*list)) *list = std::vector<TabInfoRef>(1);
 

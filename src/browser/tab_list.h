@@ -20,8 +20,7 @@ using TabInfoOutput = std::variant<std::monostate, TabInfoList*, TabInfoRef*>;
 // records are made only together with the position. Outputs are left as far
 // as they were filled when it fails.
 bool GetTabList(Context& context, uia::Ref<uia::Element>& window, uia::Ref<uia::ElementArray>& tabs,
-                uia::Ref<uia::Element>& browserView, std::int16_t* selectedPos = nullptr,
-                TabInfoOutput tabInfos = {});
+                uia::Ref<uia::Element>& browserView, std::int16_t* selectedPos = nullptr, TabInfoOutput tabInfos = {});
 
 // A new record in `info`, filled from the tab; the address bar's text only
 // for the selected tab.

@@ -89,8 +89,7 @@ bool Underflows(const std::string& plain) {
     const std::string whole = mantissa.substr(0, mantissa.find('.'));
     const std::string fraction = whole.size() < mantissa.size() ? mantissa.substr(whole.size() + 1) : "";
     const auto firstWhole = whole.find_first_of("123456789");
-    if (firstWhole != std::string::npos)
-        return exponent + static_cast<long long>(whole.size() - firstWhole) <= 0;
+    if (firstWhole != std::string::npos) return exponent + static_cast<long long>(whole.size() - firstWhole) <= 0;
     const auto firstFraction = fraction.find_first_of("123456789");
     if (firstFraction == std::string::npos) return true;
     return exponent - static_cast<long long>(firstFraction) <= 0;

@@ -187,10 +187,9 @@ History ReadHistory(std::string_view bytes, const LegacyDecoder& decodeLegacy) {
         while (fields.size() > kFieldCount && fields.back().find_first_not_of(' ') == std::string::npos)
             fields.pop_back();
         if (fields.size() != kFieldCount) {
-            history.unreadable.push_back({lineNumber,
-                                          std::to_string(fields.size()) + " fields where a row has " +
-                                              std::to_string(kFieldCount),
-                                          Excerpt(line)});
+            history.unreadable.push_back(
+                {lineNumber, std::to_string(fields.size()) + " fields where a row has " + std::to_string(kFieldCount),
+                 Excerpt(line)});
             continue;
         }
         Pending row{lineNumber, line, fields[1], fields[2], {}};
@@ -202,7 +201,8 @@ History ReadHistory(std::string_view bytes, const LegacyDecoder& decodeLegacy) {
                 row.readings[column] = *reading;
             } else {
                 if (!badFields.empty()) badFields += ", ";
-                badFields += "column " + std::to_string(kFirstFigureField + column + 1) + " \"" + ValidUtf8(field) + "\"";
+                badFields +=
+                    "column " + std::to_string(kFirstFigureField + column + 1) + " \"" + ValidUtf8(field) + "\"";
             }
         }
         if (!badFields.empty()) {
@@ -220,8 +220,8 @@ History ReadHistory(std::string_view bytes, const LegacyDecoder& decodeLegacy) {
     for (std::size_t i = 0; i < pending.size(); ++i) {
         Pending& row = pending[i];
         if (!stamps[i]) {
-            history.unreadable.push_back({row.line, "no date in the Time column: \"" + ValidUtf8(row.time) + "\"",
-                                          Excerpt(row.text)});
+            history.unreadable.push_back(
+                {row.line, "no date in the Time column: \"" + ValidUtf8(row.time) + "\"", Excerpt(row.text)});
             continue;
         }
         history.rows.push_back({row.line, *stamps[i], TrimBlanks(row.note), row.readings});

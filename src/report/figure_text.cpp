@@ -16,10 +16,10 @@ struct Unit {
 };
 
 constexpr std::array kUnits = {
-    Unit{"mbps", FigureKind::Speed, 1.0},      Unit{"mbit/s", FigureKind::Speed, 1.0},
-    Unit{"kbps", FigureKind::Speed, 0.001},    Unit{"kbit/s", FigureKind::Speed, 0.001},
-    Unit{"gbps", FigureKind::Speed, 1000.0},   Unit{"gbit/s", FigureKind::Speed, 1000.0},
-    Unit{"bps", FigureKind::Speed, 0.000001},  Unit{"ms", FigureKind::Time, 1.0},
+    Unit{"mbps", FigureKind::Speed, 1.0},     Unit{"mbit/s", FigureKind::Speed, 1.0},
+    Unit{"kbps", FigureKind::Speed, 0.001},   Unit{"kbit/s", FigureKind::Speed, 0.001},
+    Unit{"gbps", FigureKind::Speed, 1000.0},  Unit{"gbit/s", FigureKind::Speed, 1000.0},
+    Unit{"bps", FigureKind::Speed, 0.000001}, Unit{"ms", FigureKind::Time, 1.0},
     Unit{"s", FigureKind::Time, 1000.0},
 };
 
@@ -64,8 +64,7 @@ bool IsUnit(std::string_view text) {
 }  // namespace
 
 FigureKind KindOf(Column column) {
-    return column == kUsenPing || column == kUsenJitter || column == kSpeedPing ? FigureKind::Time
-                                                                                 : FigureKind::Speed;
+    return column == kUsenPing || column == kUsenJitter || column == kSpeedPing ? FigureKind::Time : FigureKind::Speed;
 }
 
 std::optional<Reading> ReadFigure(std::string_view field, FigureKind kind) {

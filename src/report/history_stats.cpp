@@ -31,8 +31,8 @@ double Percentile(const std::vector<double>& sorted, double p) {
 Spread SpreadOf(std::vector<double> values) {
     if (values.empty()) return {};
     std::sort(values.begin(), values.end());
-    return {values.size(),           values.front(),           Percentile(values, 5), Percentile(values, 25),
-            Percentile(values, 50),  Percentile(values, 75),   values.back()};
+    return {values.size(),          values.front(),         Percentile(values, 5), Percentile(values, 25),
+            Percentile(values, 50), Percentile(values, 75), values.back()};
 }
 
 HistoryStats Summarise(const History& history, double belowMbps) {

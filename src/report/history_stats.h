@@ -41,7 +41,7 @@ struct ServiceSummary {
     std::size_t measured = 0;  // rows in which the service was chosen
     std::size_t failed = 0;    // of those, rows without its download figure
     Spread download, upload, ping, jitter;
-    std::size_t below = 0;     // downloads under the speed asked about
+    std::size_t below = 0;  // downloads under the speed asked about
 };
 
 struct DayLine {

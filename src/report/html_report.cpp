@@ -47,22 +47,26 @@ std::string Percent(std::size_t part, std::size_t whole) {
 void Summary(std::string& html, const ReportPage& page) {
     const HistoryStats& stats = page.stats;
     const std::string below = Figure(stats.belowMbps);
-    html += "<h2 id=\"summary\">Summary</h2>\n<table>\n<tr><th class=\"t\">Service</th><th>Runs</th><th>Failed</th>"
-            "<th>Median download</th><th>5th percentile</th><th>Below " + below +
-            " Mbps</th><th>Median upload</th><th>Median ping</th><th>Median jitter</th></tr>\n";
+    html +=
+        "<h2 id=\"summary\">Summary</h2>\n<table>\n<tr><th class=\"t\">Service</th><th>Runs</th><th>Failed</th>"
+        "<th>Median download</th><th>5th percentile</th><th>Below " +
+        below + " Mbps</th><th>Median upload</th><th>Median ping</th><th>Median jitter</th></tr>\n";
     for (std::size_t s = 0; s < kServices.size(); ++s) {
         const ServiceSummary& summary = stats.services[s];
         if (summary.measured == 0) continue;
         html += "<tr>" + Cell(std::string(kServices[s].name), "t") + Cell(std::to_string(summary.measured)) +
                 Cell(std::to_string(summary.failed), summary.failed > 0 ? "bad" : nullptr) +
-                FigureCell(summary.download, summary.download.median) + FigureCell(summary.download, summary.download.p5) +
+                FigureCell(summary.download, summary.download.median) +
+                FigureCell(summary.download, summary.download.p5) +
                 Cell(Percent(summary.below, summary.download.count)) +
                 FigureCell(summary.upload, summary.upload.median) + FigureCell(summary.ping, summary.ping.median) +
                 FigureCell(summary.jitter, summary.jitter.median) + "</tr>\n";
     }
-    html += "</table>\n<p class=\"meta\">Speeds in Mbps, ping and jitter in ms. The 5th percentile is the download "
-            "speed that 95% of the runs reached; &#8220;below " + below +
-            " Mbps&#8221; is the share of measured downloads under that speed (<code>--below MBPS</code> sets it).</p>\n";
+    html +=
+        "</table>\n<p class=\"meta\">Speeds in Mbps, ping and jitter in ms. The 5th percentile is the download "
+        "speed that 95% of the runs reached; &#8220;below " +
+        below +
+        " Mbps&#8221; is the share of measured downloads under that speed (<code>--below MBPS</code> sets it).</p>\n";
 }
 
 void OverTime(std::string& html, const ReportPage& page) {
@@ -130,7 +134,8 @@ void PerDay(std::string& html, const ReportPage& page) {
         html += "<tr>" + Cell(DayText(day->day), "t") + Cell(std::to_string(day->runs)) +
                 Cell(std::to_string(day->failedRuns), day->failedRuns > 0 ? "bad" : nullptr);
         for (const std::size_t s : shown)
-            html += FigureCell(day->download[s], day->download[s].median) + FigureCell(day->download[s], day->download[s].min);
+            html += FigureCell(day->download[s], day->download[s].median) +
+                    FigureCell(day->download[s], day->download[s].min);
         html += "</tr>\n";
     }
     html += "</table>\n<p class=\"meta\">Download in Mbps; newest day first.</p>\n";
@@ -145,11 +150,13 @@ void Reasons(std::string& html, const ReportPage& page) {
         html += "<p>No row has a note.</p>\n";
     } else {
         html += "<table>\n<tr><th class=\"t\">Note in the result file</th><th>Runs</th></tr>\n";
-        for (const auto& [note, count] : notes) html += "<tr>" + Cell(Escape(note), "t") + Cell(std::to_string(count)) + "</tr>\n";
+        for (const auto& [note, count] : notes)
+            html += "<tr>" + Cell(Escape(note), "t") + Cell(std::to_string(count)) + "</tr>\n";
         html += "</table>\n";
     }
     if (!page.failures) {
-        html += "<p>No run log was found (" + Escape(page.logPlace) + "), so the reasons behind the notes are unknown.</p>\n";
+        html += "<p>No run log was found (" + Escape(page.logPlace) +
+                "), so the reasons behind the notes are unknown.</p>\n";
         return;
     }
     struct Seen {
@@ -169,16 +176,18 @@ void Reasons(std::string& html, const ReportPage& page) {
     std::vector<std::pair<std::pair<std::string, std::string>, Seen>> sorted(reasons.begin(), reasons.end());
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const auto& a, const auto& b) { return a.second.count > b.second.count; });
-    html += "<table>\n<tr><th class=\"t\">Where</th><th class=\"t\">What the run log says</th><th>Times</th>"
-            "<th class=\"t\">Last</th></tr>\n";
+    html +=
+        "<table>\n<tr><th class=\"t\">Where</th><th class=\"t\">What the run log says</th><th>Times</th>"
+        "<th class=\"t\">Last</th></tr>\n";
     for (std::size_t i = 0; i < sorted.size() && i < kMostReasons; ++i) {
         const auto& [key, seen] = sorted[i];
-        html += "<tr>" + Cell(Escape(key.first), "t") + Cell(Escape(key.second), "t") + Cell(std::to_string(seen.count)) +
-                Cell(StampText(seen.last), "t") + "</tr>\n";
+        html += "<tr>" + Cell(Escape(key.first), "t") + Cell(Escape(key.second), "t") +
+                Cell(std::to_string(seen.count)) + Cell(StampText(seen.last), "t") + "</tr>\n";
     }
     html += "</table>\n";
     if (sorted.size() > kMostReasons)
-        html += "<p class=\"meta\">" + std::to_string(sorted.size() - kMostReasons) + " rarer reasons are not shown.</p>\n";
+        html +=
+            "<p class=\"meta\">" + std::to_string(sorted.size() - kMostReasons) + " rarer reasons are not shown.</p>\n";
     html += "<p class=\"meta\">From the run log " + Escape(page.logPlace) + ".</p>\n";
 }
 
@@ -204,9 +213,10 @@ std::string RenderReport(const ReportPage& page) {
     const HistoryStats& stats = page.stats;
     std::string html;
     html.reserve(256 * 1024);
-    html += "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n<meta charset=\"utf-8\"/>\n"
-            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/>\n<title>Tidemark report: " +
-            Escape(page.sourceName) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
+    html +=
+        "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n<meta charset=\"utf-8\"/>\n"
+        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/>\n<title>Tidemark report: " +
+        Escape(page.sourceName) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
     html += "<h1>Tidemark report: " + Escape(page.sourceName) + "</h1>\n<p class=\"meta\">";
     if (stats.runs == 0) {
         html += "No measurement could be read from this file.";

@@ -52,12 +52,16 @@ ReportArguments ParseReportArguments(const std::vector<std::string>& arguments) 
         const std::string& argument = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
         if (argument == "--output" || argument == "-o") {
-            if (!hasValue) fail(argument + " needs a file name");
-            else request.outputPath = arguments[++i];
+            if (!hasValue)
+                fail(argument + " needs a file name");
+            else
+                request.outputPath = arguments[++i];
         } else if (argument == "--below") {
             const std::optional<double> value = hasValue ? PositiveNumber(arguments[i + 1]) : std::nullopt;
-            if (!value) fail("--below needs a speed in Mbps greater than 0");
-            else request.belowMbps = *value;
+            if (!value)
+                fail("--below needs a speed in Mbps greater than 0");
+            else
+                request.belowMbps = *value;
             if (hasValue) ++i;
         } else if (argument.starts_with("-") && argument != "-") {
             fail("unknown option for --report: " + argument);
@@ -89,8 +93,8 @@ ReportMade MakeReport(RecordFiles& files, const ReportRequest& request, const Lo
         failures = ReadLogFailures(*log, FileNameOf(request.csvPath));
 
     const ReportPage page{FileNameOf(request.csvPath), LogTimeText(now), logPlace, history, stats, failures};
-    ReportMade made{request.outputPath.empty() ? BesideCsv(request.csvPath) : request.outputPath,
-                    history.rows.size(), history.unreadable.size()};
+    ReportMade made{request.outputPath.empty() ? BesideCsv(request.csvPath) : request.outputPath, history.rows.size(),
+                    history.unreadable.size()};
     files.Write(made.outputPath, RenderReport(page));
     return made;
 }
@@ -110,7 +114,8 @@ int WriteReport(RecordFiles& files, const ReportRequest& request, const LocalDat
     try {
         const ReportMade made = MakeReport(files, request, now);
         out << made.outputPath << ": " << made.rows << " runs";
-        if (made.unreadable > 0) out << ", " << made.unreadable << (made.unreadable == 1 ? " line" : " lines") << " not read";
+        if (made.unreadable > 0)
+            out << ", " << made.unreadable << (made.unreadable == 1 ? " line" : " lines") << " not read";
         out << "\n";
         return 0;
     } catch (const PlatformError& error) {

@@ -42,10 +42,9 @@ struct Scale {
 
 std::string Open(const std::string& title) {
     return "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"chart\" viewBox=\"0 0 " + std::to_string(kWidth) + " " +
-           std::to_string(kHeight) + "\" width=\"" + std::to_string(kWidth) + "\" height=\"" +
-           std::to_string(kHeight) + "\" role=\"img\" aria-label=\"" + Escape(title) + "\">\n<title>" +
-           Escape(title) + "</title>\n<text x=\"" + std::to_string(kLeft) +
-           "\" y=\"18\" class=\"ct\">" + Escape(title) + "</text>\n";
+           std::to_string(kHeight) + "\" width=\"" + std::to_string(kWidth) + "\" height=\"" + std::to_string(kHeight) +
+           "\" role=\"img\" aria-label=\"" + Escape(title) + "\">\n<title>" + Escape(title) + "</title>\n<text x=\"" +
+           std::to_string(kLeft) + "\" y=\"18\" class=\"ct\">" + Escape(title) + "</text>\n";
 }
 
 // The y axis: grid lines and figures; answers the scale's top.
@@ -88,7 +87,8 @@ void TimeAxis(std::string& svg, const Scale& scale) {
     for (std::int64_t t = first; static_cast<double>(t) <= scale.xMax; t += step) {
         const std::string x = Number(scale.X(static_cast<double>(t)));
         const LocalStamp stamp{t};
-        const std::string label = step < kDay ? StampText(stamp).substr(5) : DayText(stamp.Day()).substr(span > 300.0 * kDay ? 0 : 5);
+        const std::string label =
+            step < kDay ? StampText(stamp).substr(5) : DayText(stamp.Day()).substr(span > 300.0 * kDay ? 0 : 5);
         svg += "<line class=\"grid\" x1=\"" + x + "\" x2=\"" + x + "\" y1=\"" + std::to_string(kTop) + "\" y2=\"" +
                std::to_string(kTop + kPlotHeight) + "\"/>\n<text class=\"xl\" x=\"" + x + "\" y=\"" +
                std::to_string(kTop + kPlotHeight + 16) + "\">" + label + "</text>\n";
@@ -106,7 +106,8 @@ void Series(std::string& svg, const Scale& scale, const TimeSeries& series) {
     std::sort(points.begin(), points.end());
     std::string line;
     if (points.size() <= static_cast<std::size_t>(kPlotWidth)) {
-        for (const auto& [t, v] : points) line += Number(scale.X(static_cast<double>(t))) + "," + Number(scale.Y(v)) + " ";
+        for (const auto& [t, v] : points)
+            line += Number(scale.X(static_cast<double>(t))) + "," + Number(scale.Y(v)) + " ";
     } else {
         // One column per pixel: lowest to highest as a band, the median as the line.
         std::vector<std::vector<double>> columns(static_cast<std::size_t>(kPlotWidth) + 1);
@@ -168,7 +169,10 @@ std::string Escape(std::string_view text) {
 std::string Figure(double value) {
     char text[32];
     const double size = std::fabs(value);
-    std::snprintf(text, sizeof text, size >= 100 || value == std::floor(value) ? "%.0f" : size >= 10 ? "%.1f" : "%.2f",
+    std::snprintf(text, sizeof text,
+                  size >= 100 || value == std::floor(value) ? "%.0f"
+                  : size >= 10                              ? "%.1f"
+                                                            : "%.2f",
                   value);
     return text;
 }
@@ -225,14 +229,15 @@ std::string HourChart(const std::string& title, const std::string& unit, const s
             lower = x + "," + Number(scale.Y(spread.p25)) + " " + lower;
             line += x + "," + Number(scale.Y(spread.median)) + " ";
             dots += "<circle cx=\"" + x + "\" cy=\"" + Number(scale.Y(spread.median)) + "\" r=\"2.5\" fill=\"" +
-                   s.colour + "\"><title>" + Escape(s.label) + " " + std::to_string(hour) + ":00 median " +
-                   Figure(spread.median) + " " + Escape(unit) + " (" + std::to_string(spread.count) +
-                   " runs)</title></circle>\n";
+                    s.colour + "\"><title>" + Escape(s.label) + " " + std::to_string(hour) + ":00 median " +
+                    Figure(spread.median) + " " + Escape(unit) + " (" + std::to_string(spread.count) +
+                    " runs)</title></circle>\n";
         }
         if (line.empty()) continue;
         line.pop_back();
         svg += "<polygon fill=\"" + s.colour + "\" fill-opacity=\"0.18\" points=\"" + upper + lower + "\"/>\n";
-        svg += "<polyline fill=\"none\" stroke=\"" + s.colour + "\" stroke-width=\"1.6\" points=\"" + line + "\"/>\n" + dots;
+        svg += "<polyline fill=\"none\" stroke=\"" + s.colour + "\" stroke-width=\"1.6\" points=\"" + line + "\"/>\n" +
+               dots;
         legend.emplace_back(s.label, s.colour);
     }
     Legend(svg, legend);

@@ -17,7 +17,7 @@ namespace tidemark::report {
 
 struct TimeSeries {
     std::string label;
-    std::string colour;  // CSS colour
+    std::string colour;                                   // CSS colour
     std::vector<std::pair<std::int64_t, double>> points;  // local seconds, figure
 };
 

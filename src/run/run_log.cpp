@@ -34,7 +34,8 @@ void RunLog::Write(std::string_view kind, std::string_view text) noexcept {
         const std::string folder = files.Folder();
         const std::string path = folder + std::string(run_log::kFileName);
         const std::uint64_t size = files.Size(path);
-        if (size > 0 && size + line.size() > rotateBytes_) files.Replace(path, folder + std::string(run_log::kOldFileName));
+        if (size > 0 && size + line.size() > rotateBytes_)
+            files.Replace(path, folder + std::string(run_log::kOldFileName));
         files.Append(path, line);
     } catch (const std::exception&) {
         // A full disk or a missing folder must not turn a good run into a failed one.

@@ -142,9 +142,9 @@ private:
         if (!settings_.fast) return NotChosen(kFast, kFast);
         if (!Open(kSiteFAST, "FAST")) return NotObtained(kFast, kFast);
         auto test = [this] {
-            return Tested(TestFAST(context_, window_, browserView_, tab_, document_, pairs_[kFast].figure,
-                                   pairs_[kFast].unit),
-                          kFast, kFast);
+            return Tested(
+                TestFAST(context_, window_, browserView_, tab_, document_, pairs_[kFast].figure, pairs_[kFast].unit),
+                kFast, kFast);
         };
         if (test() || (WaitAgain(kSiteFAST) && TestedTwice(test()))) Status(run_text::kFastDone);
     }
@@ -159,11 +159,11 @@ private:
             return timedOut_ ? Ending::TimedOut : Ending::Failed;
         }
         auto test = [this] {
-            return Tested(TestUSEN(context_, window_, browserView_, tab_, document_, pairs_[kUsenDown].figure,
-                                   pairs_[kUsenDown].unit, pairs_[kUsenUp].figure, pairs_[kUsenUp].unit,
-                                   pairs_[kUsenPing].figure, pairs_[kUsenPing].unit, pairs_[kUsenJitter].figure,
-                                   pairs_[kUsenJitter].unit),
-                          kUsenDown, kUsenJitter);
+            return Tested(
+                TestUSEN(context_, window_, browserView_, tab_, document_, pairs_[kUsenDown].figure,
+                         pairs_[kUsenDown].unit, pairs_[kUsenUp].figure, pairs_[kUsenUp].unit, pairs_[kUsenPing].figure,
+                         pairs_[kUsenPing].unit, pairs_[kUsenJitter].figure, pairs_[kUsenJitter].unit),
+                kUsenDown, kUsenJitter);
         };
         if (!test() && !(WaitAgain(kSiteUSEN) && TestedTwice(test()))) return Ending::Failed;
         Status(run_text::kUsenDone);
@@ -232,8 +232,8 @@ private:
             CloseEdgeIfDue();
         } catch (const PlatformError& error) {
             Fail(ErrorText(error));
-            Status(std::string(run_text::kErrorStatus) + " The result could not be written or Edge closed: " +
-                   error.what());
+            Status(std::string(run_text::kErrorStatus) +
+                   " The result could not be written or Edge closed: " + error.what());
         }
     }
 

@@ -17,5 +17,4 @@ void PausePoll(Context& context);
 bool KeepWindowShowing(Context& context, uia::Ref<uia::Element>& window, uia::Ref<uia::Element>& browserView,
                        uia::Ref<uia::Element>& document, const std::string& title);
 
-
 }  // namespace tidemark

@@ -19,12 +19,9 @@ PollEnd PollUntil(Clock& clock, double seconds, Step&& poll) {
     for (;;) {
         if (SecondsPassed(clock, start, seconds)) return PollEnd::TimedOut;
         switch (poll()) {
-            case Poll::Done:
-                return PollEnd::Done;
-            case Poll::Failed:
-                return PollEnd::Failed;
-            case Poll::Again:
-                break;
+            case Poll::Done: return PollEnd::Done;
+            case Poll::Failed: return PollEnd::Failed;
+            case Poll::Again: break;
         }
     }
 }

@@ -87,18 +87,18 @@ bool WaitSpeedServerChosen(Context& context, Ref<Element>& window, Ref<Element>&
                            std::string& serverText) {
     serverText.clear();
     return PollUntil(context.platform.clock, kServerWaitSeconds, [&] {
-        PausePoll(context);
-        // The page may have been rebuilt; a document not found shows as a server not found.
-        (void)GetPageDocument(context, window, document, "", browserView);
-        Ref<Element> container, mainContent, currentServer, text;
-        if (FindContainer(context, container, document, kServerSearchMs) &&
-            FindMainContent(context, mainContent, container, kServerSearchMs) &&
-            Find(context, currentServer, "", control::Group, "", kCurrentServerClass, scope::Children, mainContent,
-                 kServerSearchMs) &&
-            Find(context, text, "", control::Text, "", "", scope::Children, currentServer, kServerTextSearchMs))
-            serverText = uia::Require(text).CurrentName();
-        return !serverText.empty() && serverText != kFindingServer ? Poll::Done : Poll::Again;
-    }) == PollEnd::Done;
+               PausePoll(context);
+               // The page may have been rebuilt; a document not found shows as a server not found.
+               (void)GetPageDocument(context, window, document, "", browserView);
+               Ref<Element> container, mainContent, currentServer, text;
+               if (FindContainer(context, container, document, kServerSearchMs) &&
+                   FindMainContent(context, mainContent, container, kServerSearchMs) &&
+                   Find(context, currentServer, "", control::Group, "", kCurrentServerClass, scope::Children,
+                        mainContent, kServerSearchMs) &&
+                   Find(context, text, "", control::Text, "", "", scope::Children, currentServer, kServerTextSearchMs))
+                   serverText = uia::Require(text).CurrentName();
+               return !serverText.empty() && serverText != kFindingServer ? Poll::Done : Poll::Again;
+           }) == PollEnd::Done;
 }
 
 bool TestSPEED(Context& context, Ref<Element>& window, Ref<Element>& browserView, Ref<Element>& /*tab*/,

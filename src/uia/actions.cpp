@@ -12,7 +12,8 @@ bool CloseWindowElement(Context& context, Ref<Element>& element, const std::stri
     const Criteria criteria{name, controlType, localizedControlType, automationId, className};
     if (!ObtainTarget(context, element, criteria, scope, parent)) return false;
     Ref<Element> target = element;
-    const auto window = FetchPattern<WindowPattern>(context, target, property::IsWindowPatternAvailable, pattern::Window);
+    const auto window =
+        FetchPattern<WindowPattern>(context, target, property::IsWindowPatternAvailable, pattern::Window);
     if (!window) return false;
     try {
         window->Close();
@@ -28,7 +29,8 @@ bool InvokeElement(Context& context, Ref<Element>& element, const std::string& n
     const Criteria criteria{name, controlType, localizedControlType, automationId, className};
     if (!ObtainTarget(context, element, criteria, scope, parent)) return false;
     Ref<Element> target = element;
-    const auto invoke = FetchPattern<InvokePattern>(context, target, property::IsInvokePatternAvailable, pattern::Invoke);
+    const auto invoke =
+        FetchPattern<InvokePattern>(context, target, property::IsInvokePatternAvailable, pattern::Invoke);
     if (!invoke) return false;
     try {
         invoke->Invoke();
@@ -39,13 +41,13 @@ bool InvokeElement(Context& context, Ref<Element>& element, const std::string& n
 }
 
 bool SetElementValue(Context& context, Ref<Element>& element, const std::string& value, const std::string& name,
-                     ControlType controlType, const std::string& localizedControlType,
-                     const std::string& automationId, const std::string& className, TreeScope scope,
-                     Ref<Element>& parent) {
+                     ControlType controlType, const std::string& localizedControlType, const std::string& automationId,
+                     const std::string& className, TreeScope scope, Ref<Element>& parent) {
     const Criteria criteria{name, controlType, localizedControlType, automationId, className};
     if (!ObtainTarget(context, element, criteria, scope, parent)) return false;
     Ref<Element> target = element;
-    const auto valuePattern = FetchPattern<ValuePattern>(context, target, property::IsValuePatternAvailable, pattern::Value);
+    const auto valuePattern =
+        FetchPattern<ValuePattern>(context, target, property::IsValuePatternAvailable, pattern::Value);
     if (!valuePattern) return false;
     try {
         valuePattern->SetValue(value);
@@ -56,9 +58,8 @@ bool SetElementValue(Context& context, Ref<Element>& element, const std::string&
 }
 
 bool GetElementValue(Context& context, Ref<Element>& element, std::string& value, const std::string& name,
-                     ControlType controlType, const std::string& localizedControlType,
-                     const std::string& automationId, const std::string& className, TreeScope scope,
-                     Ref<Element>& parent) {
+                     ControlType controlType, const std::string& localizedControlType, const std::string& automationId,
+                     const std::string& className, TreeScope scope, Ref<Element>& parent) {
     const Criteria criteria{name, controlType, localizedControlType, automationId, className};
     if (!ObtainTarget(context, element, criteria, scope, parent)) return false;
     Element& target = Require(element);

@@ -22,15 +22,13 @@ bool InvokeElement(Context& context, Ref<Element>& element, const std::string& n
                    const std::string& className, TreeScope scope, Ref<Element>& parent);
 
 bool SetElementValue(Context& context, Ref<Element>& element, const std::string& value, const std::string& name,
-                     ControlType controlType, const std::string& localizedControlType,
-                     const std::string& automationId, const std::string& className, TreeScope scope,
-                     Ref<Element>& parent);
+                     ControlType controlType, const std::string& localizedControlType, const std::string& automationId,
+                     const std::string& className, TreeScope scope, Ref<Element>& parent);
 
 // Reads the Value pattern's value into `value`; `value` unchanged on false.
 bool GetElementValue(Context& context, Ref<Element>& element, std::string& value, const std::string& name,
-                     ControlType controlType, const std::string& localizedControlType,
-                     const std::string& automationId, const std::string& className, TreeScope scope,
-                     Ref<Element>& parent);
+                     ControlType controlType, const std::string& localizedControlType, const std::string& automationId,
+                     const std::string& className, TreeScope scope, Ref<Element>& parent);
 
 bool CloseWindowOf(Context& context, Ref<Element>& element);
 bool GetValueOf(Context& context, Ref<Element>& element, std::string& value);

@@ -108,10 +108,8 @@ public:
     virtual Ref<Element> ElementFromHandle(WindowHandle window) = 0;
     virtual Ref<TreeWalker> ControlViewWalker() = 0;
     virtual Ref<Condition> CreatePropertyCondition(PropertyId id, const PropertyValue& value) = 0;
-    virtual Ref<Condition> CreatePropertyConditionEx(PropertyId id, const PropertyValue& value,
-                                                     std::int32_t flags) = 0;
-    virtual Ref<Condition> CreateAndCondition(const Ref<Condition>& first,
-                                              const Ref<Condition>& second) = 0;
+    virtual Ref<Condition> CreatePropertyConditionEx(PropertyId id, const PropertyValue& value, std::int32_t flags) = 0;
+    virtual Ref<Condition> CreateAndCondition(const Ref<Condition>& first, const Ref<Condition>& second) = 0;
     virtual Ref<Condition> CreateTrueCondition() = 0;
 };
 

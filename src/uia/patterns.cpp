@@ -6,8 +6,8 @@
 
 namespace tidemark::uia {
 
-bool GetElementPattern(Context& context, Ref<Element>& element, Ref<Pattern>& pattern, PropertyId availabilityPropertyId,
-                       PatternId patternId, bool waitEnabled) {
+bool GetElementPattern(Context& context, Ref<Element>& element, Ref<Pattern>& pattern,
+                       PropertyId availabilityPropertyId, PatternId patternId, bool waitEnabled) {
     Ref<Element> target = element;  // held through the waits, whatever message handlers do
     if (!IsElementAlive(context, target, kInnerLimitMs)) return false;
     if (EqualsFalse(target->GetCurrentPropertyValue(availabilityPropertyId))) return false;

@@ -12,7 +12,8 @@ std::int16_t GetIsSelected(Context& context, Ref<Element>& element, const std::s
     const Criteria criteria{name, controlType, localizedControlType, automationId, className};
     if (!ObtainTarget(context, element, criteria, scope, parent)) return selection::Unknown;
     Element& target = Require(element);
-    if (!EqualsTrue(target.GetCurrentPropertyValue(property::IsSelectionItemPatternAvailable))) return selection::Unknown;
+    if (!EqualsTrue(target.GetCurrentPropertyValue(property::IsSelectionItemPatternAvailable)))
+        return selection::Unknown;
     const bool selected = !EqualsFalse(target.GetCurrentPropertyValue(property::SelectionItemIsSelected));
     return selected ? selection::Selected : selection::NotSelected;
 }

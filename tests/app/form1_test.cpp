@@ -58,8 +58,12 @@ protected:
         EXPECT_TRUE(cancel) << text;
         return LastMessage();
     }
-    std::string Interval(const std::string& text) { return Validate(form.txtInterval, &Form1::txtInterval_Validate, text); }
-    std::string FileName(const std::string& text) { return Validate(form.txtFileName, &Form1::txtFileName_Validate, text); }
+    std::string Interval(const std::string& text) {
+        return Validate(form.txtInterval, &Form1::txtInterval_Validate, text);
+    }
+    std::string FileName(const std::string& text) {
+        return Validate(form.txtFileName, &Form1::txtFileName_Validate, text);
+    }
 
     std::string LastMessage() {
         const sim::ShownMessage& shown = sim.messageBoxes.shown().back();
@@ -140,7 +144,8 @@ TEST_F(Form1Test, FileNamesWithForbiddenCharactersOrDeviceNamesAreRefused) {
     Load(form);
     for (const char* refused : {"a,b", "a;b", "a/b", "C:log", "CON", "nul.txt", "com1", "LPT9.csv"})
         EXPECT_EQ(FileName(refused), kInvalidFileNameMessage) << refused;
-    for (const char* passes : {"my speed log", "", "CONSOLE", "回線速度"}) EXPECT_EQ(FileName(passes), "pass") << passes;
+    for (const char* passes : {"my speed log", "", "CONSOLE", "回線速度"})
+        EXPECT_EQ(FileName(passes), "pass") << passes;
 }
 
 TEST_F(Form1Test, ASecondCopyEndsAtOnceWithoutReadingOrSaving) {

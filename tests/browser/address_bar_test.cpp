@@ -9,9 +9,8 @@ namespace {
 class AddressBarTest : public EdgeTest {};
 
 TEST_F(AddressBarTest, TypesTheAddressAsGivenFocusesAndPressesEnterSoTheTabLoadsIt) {
-    edge.RegisterPage("https://fast.com/", [](const sim::EdgePagePtr& page) {
-        page->SetTitle("Internet Speed Test | Fast.com");
-    });
+    edge.RegisterPage("https://fast.com/",
+                      [](const sim::EdgePagePtr& page) { page->SetTitle("Internet Speed Test | Fast.com"); });
     const sim::EdgeWindowPtr opened = UserWindow({"", "https://other.example/"});
     opened->Show(opened->tabs().front());
     window = ElementOf(opened->node());

@@ -9,9 +9,8 @@ class EdgeWindowsTest : public EdgeTest {
 protected:
     void SetUp() override {
         EdgeTest::SetUp();
-        edge.RegisterPage("https://fast.com/", [](const sim::EdgePagePtr& page) {
-            page->SetTitle("Internet Speed Test | Fast.com");
-        });
+        edge.RegisterPage("https://fast.com/",
+                          [](const sim::EdgePagePtr& page) { page->SetTitle("Internet Speed Test | Fast.com"); });
     }
 };
 
@@ -74,8 +73,8 @@ TEST_F(EdgeWindowsTest, AWindowWithoutTheChainOfViewsHasNoBrowserViewOrDocument)
     EXPECT_TRUE(GetPageDocument(context, window, document, "Internet Speed Test | Fast.com", browserView));
 
     // Some other program's window of the same class.
-    const sim::NodePtr stranger = desktop.root()->Add(
-        {.controlType = uia::control::Window, .className = "Chrome_WidgetWin_1", .window = true});
+    const sim::NodePtr stranger =
+        desktop.root()->Add({.controlType = uia::control::Window, .className = "Chrome_WidgetWin_1", .window = true});
     stranger->Add({.className = "BrowserRootView"})->Add({.className = "NonClientView"});
     uia::Ref<uia::Element> other = ElementOf(stranger);
     uia::Ref<uia::Element> otherView;

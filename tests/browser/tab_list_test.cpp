@@ -10,9 +10,8 @@ class TabListTest : public EdgeTest {
 protected:
     // Five tabs, the one at position 2 selected.
     sim::EdgeWindowPtr FiveTabs() {
-        const sim::EdgeWindowPtr opened =
-            UserWindow({"https://0.example/", "https://1.example/", "https://2.example/", "https://3.example/",
-                        "https://4.example/"});
+        const sim::EdgeWindowPtr opened = UserWindow({"https://0.example/", "https://1.example/", "https://2.example/",
+                                                      "https://3.example/", "https://4.example/"});
         opened->Show(opened->tabs()[2]);
         window = ElementOf(opened->node());
         return opened;

@@ -38,7 +38,8 @@ constexpr const char* kPage =
 
 // What the tree holds, for a failure's message.
 std::string Outline(const uia_tree::NodePtr& node, int depth = 0) {
-    std::string text = std::string(static_cast<std::size_t>(depth) * 2, ' ') + node->className + " '" + node->name + "'\n";
+    std::string text =
+        std::string(static_cast<std::size_t>(depth) * 2, ' ') + node->className + " '" + node->name + "'\n";
     for (const uia_tree::NodePtr& child : node->children()) text += Outline(child, depth + 1);
     return text;
 }
@@ -85,11 +86,14 @@ protected:
         }
     }
 
-    Ref<Element> Window() { return root_->FindFirst(uia::scope::Children, Where(property::ClassName, "Chrome_WidgetWin_1")); }
+    Ref<Element> Window() {
+        return root_->FindFirst(uia::scope::Children, Where(property::ClassName, "Chrome_WidgetWin_1"));
+    }
 
     Ref<Element> DocumentTitled(const std::string& title) {
         return PollFor([&]() -> Ref<Element> {
-            const Ref<Element> document = root_->FindFirst(uia::scope::Subtree, Where(property::AutomationId, "RootWebArea"));
+            const Ref<Element> document =
+                root_->FindFirst(uia::scope::Subtree, Where(property::AutomationId, "RootWebArea"));
             return document && document->CurrentName() == title ? document : nullptr;
         });
     }
@@ -106,7 +110,8 @@ TEST_F(ChromiumBrowserTest, ElementsKeepTheirIdentityWhileTheirNodeLivesAndFailO
     browser_->Start("/usr/bin/chromium", std::string(" --new-window ") + kPage);
     const Ref<Element> document = DocumentTitled("before");
     ASSERT_TRUE(document);
-    const Ref<Element> button = document->FindFirst(uia::scope::Subtree, Where(property::ControlType, uia::control::Button));
+    const Ref<Element> button =
+        document->FindFirst(uia::scope::Subtree, Where(property::ControlType, uia::control::Button));
     const Ref<Element> shortLived = document->FindFirst(uia::scope::Subtree, Where(property::Name, "short-lived"));
     ASSERT_TRUE(button && shortLived);
     EXPECT_EQ(button->CurrentName(), "Go");
@@ -126,7 +131,8 @@ TEST_F(ChromiumBrowserTest, ElementsKeepTheirIdentityWhileTheirNodeLivesAndFailO
     EXPECT_THAT([&] { (void)shortLived->CurrentName(); }, ThrowsPlatformError(kElementNotAvailable));
     EXPECT_THAT([&] { (void)shortLived->GetRuntimeId(); }, ThrowsPlatformError(kElementNotAvailable));
     EXPECT_EQ(button->GetRuntimeId(), buttonId) << "the button outlives the paragraph";
-    EXPECT_EQ(document->FindFirst(uia::scope::Subtree, Where(property::ClassName, "stays"))->CurrentName(), "long-lived");
+    EXPECT_EQ(document->FindFirst(uia::scope::Subtree, Where(property::ClassName, "stays"))->CurrentName(),
+              "long-lived");
 }
 
 // A page whose script builds an open shadow root, and later one attached to a box already shown.
@@ -141,11 +147,13 @@ TEST_F(ChromiumBrowserTest, AnUnchangedPageCostsNoCallAndEveryChangeOfItIsSeenWh
     const Ref<Element> document = DocumentTitled("watched");
     ASSERT_TRUE(document);
     DevToolsPipe& devtools = browser_->process()->devtools();
-    const nlohmann::json pages = devtools.Call("Target.getTargets", {{"filter", {{{"type", "page"}}}}}).at("targetInfos");
+    const nlohmann::json pages =
+        devtools.Call("Target.getTargets", {{"filter", {{{"type", "page"}}}}}).at("targetInfos");
     const std::string session = AttachToPage(devtools, pages.at(0).at("targetId").get<std::string>());
     auto run = [&](const std::string& script) {
         return devtools.Call("Runtime.evaluate", {{"expression", script}, {"returnByValue", true}}, session)
-            .at("result").value("value", nlohmann::json());
+            .at("result")
+            .value("value", nlohmann::json());
     };
 
     // Once the page has settled, polls that read the window, search the page and read its elements cost no call.
@@ -178,7 +186,8 @@ TEST_F(ChromiumBrowserTest, AnUnchangedPageCostsNoCallAndEveryChangeOfItIsSeenWh
     EXPECT_TRUE(PollFor([&]() -> Ref<Element> { return stays->CurrentClassName() == "moved" ? stays : nullptr; }));
     EXPECT_EQ(stays->CurrentName(), "long-lived") << "the same element, read again";
     run("document.getElementById('host').shadowRoot.firstChild.setAttribute('aria-label', 'changed inside')");
-    EXPECT_TRUE(PollFor([&] { return document->FindFirst(uia::scope::Subtree, Where(property::Name, "changed inside")); }));
+    EXPECT_TRUE(
+        PollFor([&] { return document->FindFirst(uia::scope::Subtree, Where(property::Name, "changed inside")); }));
     run("const late = document.getElementById('late');"
         "late.attachShadow({mode: 'open'}).innerHTML = \"<p aria-label='late'>late</p>\"; late.className = 'shown'");
     EXPECT_TRUE(PollFor([&] { return document->FindFirst(uia::scope::Subtree, Where(property::Name, "late")); }));
@@ -190,7 +199,8 @@ TEST_F(ChromiumBrowserTest, AnUnchangedPageCostsNoCallAndEveryChangeOfItIsSeenWh
     EXPECT_TRUE(DocumentTitled("disturbed"));
 
     // A new document is watched afresh.
-    devtools.Call("Page.navigate", {{"url", "data:text/html,<title>next</title><p class='stays' aria-label='next'>next</p>"}}, session);
+    devtools.Call("Page.navigate",
+                  {{"url", "data:text/html,<title>next</title><p class='stays' aria-label='next'>next</p>"}}, session);
     const Ref<Element> next = DocumentTitled("next");
     ASSERT_TRUE(next);
     run("document.querySelector('.stays').className = 'again'");
@@ -221,7 +231,8 @@ TEST_F(ChromiumBrowserTest, TheAddressBarTabsAndWindowStatesDriveTheBrowser) {
     browser_->KeyEvent(0x0D, false);
     browser_->KeyEvent(0x0D, true);
     ASSERT_TRUE(DocumentTitled("typed"));
-    EXPECT_THAT([&] { (void)first->CurrentName(); }, ThrowsPlatformError(kElementNotAvailable)) << "another document took its place";
+    EXPECT_THAT([&] { (void)first->CurrentName(); }, ThrowsPlatformError(kElementNotAvailable))
+        << "another document took its place";
 
     browser_->Start("/usr/bin/chromium", " --newtab data:text/html,<title>second</title>");
     ASSERT_TRUE(DocumentTitled("second"));
@@ -230,19 +241,24 @@ TEST_F(ChromiumBrowserTest, TheAddressBarTabsAndWindowStatesDriveTheBrowser) {
     ASSERT_EQ(tabs->Length(), 2);
     EXPECT_EQ(tabs->GetElement(0)->CurrentName(), "typed");
     EXPECT_TRUE(std::get<bool>(tabs->GetElement(1)->GetCurrentPropertyValue(property::SelectionItemIsSelected)));
-    std::dynamic_pointer_cast<uia::SelectionItemPattern>(tabs->GetElement(0)->GetCurrentPattern(uia::pattern::SelectionItem))
+    std::dynamic_pointer_cast<uia::SelectionItemPattern>(
+        tabs->GetElement(0)->GetCurrentPattern(uia::pattern::SelectionItem))
         ->Select();
     ASSERT_TRUE(DocumentTitled("typed")) << "the selected tab's page is the one shown";
 
     DevToolsPipe& devtools = browser_->process()->devtools();
-    const auto windowPattern = std::dynamic_pointer_cast<uia::WindowPattern>(window->GetCurrentPattern(uia::pattern::Window));
+    const auto windowPattern =
+        std::dynamic_pointer_cast<uia::WindowPattern>(window->GetCurrentPattern(uia::pattern::Window));
     std::string target;
     const nlohmann::json targets = devtools.Call("Target.getTargets").at("targetInfos");
     for (const auto& info : targets)
         if (info.at("type") == "page") target = info.at("targetId");
     const auto windowId = devtools.Call("Browser.getWindowForTarget", {{"targetId", target}}).at("windowId");
     auto shownState = [&] {
-        return devtools.Call("Browser.getWindowBounds", {{"windowId", windowId}}).at("bounds").at("windowState").get<std::string>();
+        return devtools.Call("Browser.getWindowBounds", {{"windowId", windowId}})
+            .at("bounds")
+            .at("windowState")
+            .get<std::string>();
     };
     windowPattern->SetWindowVisualState(uia::visual_state::Minimized);
     EXPECT_EQ(shownState(), "minimized");
@@ -258,8 +274,9 @@ TEST_F(ChromiumBrowserTest, TheAddressBarTabsAndWindowStatesDriveTheBrowser) {
     };
     auto shows = [&](std::int32_t state) {
         return PollFor([&]() -> Ref<Element> {
-            return std::get<std::int32_t>(window->GetCurrentPropertyValue(property::WindowVisualState)) == state ? window
-                                                                                                                : nullptr;
+            return std::get<std::int32_t>(window->GetCurrentPropertyValue(property::WindowVisualState)) == state
+                       ? window
+                       : nullptr;
         });
     };
     userSets("minimized");
@@ -275,8 +292,10 @@ TEST_F(ChromiumBrowserTest, TheAddressBarTabsAndWindowStatesDriveTheBrowser) {
 }
 
 TEST_F(ChromiumBrowserTest, ABrowserThatWentAwayTakesItsWindowsAndTheNextStartBringsANewOne) {
-    EXPECT_THAT([&] { browser_->Start("/nonexistent/chromium", " --new-window "); }, ThrowsPlatformError(kFileNotFound));
-    EXPECT_THAT([&] { browser_->Start("/usr/bin/chromium", " --private about:blank"); }, ThrowsPlatformError(kEInvalidArg));
+    EXPECT_THAT([&] { browser_->Start("/nonexistent/chromium", " --new-window "); },
+                ThrowsPlatformError(kFileNotFound));
+    EXPECT_THAT([&] { browser_->Start("/usr/bin/chromium", " --private about:blank"); },
+                ThrowsPlatformError(kEInvalidArg));
 
     browser_->Start("/usr/bin/chromium", std::string(" --new-window ") + kPage);
     ASSERT_TRUE(DocumentTitled("before"));
@@ -298,10 +317,10 @@ TEST_F(ChromiumBrowserTest, ABrowserThatWentAwayTakesItsWindowsAndTheNextStartBr
 TEST_F(ChromiumBrowserTest, AShownPageKeepsItsDocumentWhenTheClockJumpsEitherWay) {
     sim::SimPlatform services;
     uia_tree::TreeAutomationFactory automationFactory(tree_);
-    Platform chromium{services.clock, services.clock, services.pump, services.keyboard, services.settings,
-                      services.instanceLock, services.messageBoxes, *browser_, services.browserLocation,
-                      services.windowOrder, services.beeper, services.environment, services.locale,
-                      automationFactory, services.files, services.specialFolders};
+    Platform chromium{services.clock,           services.clock,        services.pump,         services.keyboard,
+                      services.settings,        services.instanceLock, services.messageBoxes, *browser_,
+                      services.browserLocation, services.windowOrder,  services.beeper,       services.environment,
+                      services.locale,          automationFactory,     services.files,        services.specialFolders};
     Context context(chromium);
     InitAutomation(context);
 

@@ -24,8 +24,8 @@ namespace {
 using nlohmann::json;
 using ::testing::Contains;
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 using ::testing::HasSubstr;
+using ::testing::IsEmpty;
 using ::testing::Not;
 
 class TempFolder {
@@ -115,8 +115,11 @@ TEST(ChromiumProcess, RealBrowserAnswersOpensAPageAndLeavesNothingBehind) {
             return target.at("targetId") == targetId && target.at("type") == "page";
         })) << targets.dump();
 
-        EXPECT_THAT([&] { devtools.Call("Target.closeTarget", {{"targetId", "no-such-target"}}); },
-                    ThrowsPlatformError(kEFail));
+        EXPECT_THAT(
+            [&] {
+                devtools.Call("Target.closeTarget", {{"targetId", "no-such-target"}});
+            },
+            ThrowsPlatformError(kEFail));
 
         family = Family(browser.keeperPid());
         EXPECT_GT(family.size(), 3u) << "the keeper, the browser and its helpers";
@@ -180,8 +183,8 @@ TEST(ChromiumProcess, ChildListYieldsNoPidFromGarbage) {
     EXPECT_THAT(ChildPids({""}), IsEmpty());
     EXPECT_THAT(ChildPids({" \n  "}), IsEmpty());
     // Zero and negatives would signal whole groups; the rest name no child.
-    const std::string garbage = std::string("0 -1 +7 12a a12 1x2 00 2147483648 99999999999999999999 9\t8 5") +
-                                '\0' + " 41 42\n";
+    const std::string garbage =
+        std::string("0 -1 +7 12a a12 1x2 00 2147483648 99999999999999999999 9\t8 5") + '\0' + " 41 42\n";
     EXPECT_THAT(ChildPids({garbage}), ElementsAre(41, 42));
     const std::string_view list = garbage;
     for (std::size_t cut = 0; cut <= list.size(); ++cut) {
@@ -202,12 +205,12 @@ TEST(ChromiumProcess, KeeperKilledTakesTheBrowserWithIt) {
 TEST(ChromiumProcess, KeeperSeesTheBrowserEndUnderAnIgnoredChildSignal) {
     struct IgnoredChildSignal {
         IgnoredChildSignal() {
-            struct sigaction ignore{};
+            struct sigaction ignore {};
             ignore.sa_handler = SIG_IGN;
             ::sigaction(SIGCHLD, &ignore, &saved);
         }
         ~IgnoredChildSignal() { ::sigaction(SIGCHLD, &saved, nullptr); }
-        struct sigaction saved{};
+        struct sigaction saved {};
     } ignored;
 
     TempFolder profile;

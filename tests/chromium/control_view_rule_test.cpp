@@ -153,8 +153,9 @@ protected:
 
 TEST_P(ControlViewRule, ShowsWhatEdgeShows) {
     const RuleCase& rule = GetParam();
-    const std::string page = std::string("<!DOCTYPE html><html lang=\"ja\"><head><meta charset=\"utf-8\"><title>Case</title><style>") +
-                             rule.style + "</style></head><body>" + rule.body + "</body></html>";
+    const std::string page =
+        std::string("<!DOCTYPE html><html lang=\"ja\"><head><meta charset=\"utf-8\"><title>Case</title><style>") +
+        rule.style + "</style></head><body>" + rule.body + "</body></html>";
     Navigate("data:text/html;charset=utf-8," + PercentEncoded(page));
     const ControlElement document = BuildControlView(FetchPageSnapshot(browser_->devtools(), session_));
     EXPECT_EQ(Outline(document), std::string("50030 'Case' #RootWebArea\n") + rule.outline);
@@ -175,13 +176,21 @@ TEST(ControlViewReplies, MalformedRepliesAndCyclesAreHandled) {
                            {"attributes", {json::array(), {2, 3}}},
                            {"isClickable", {{"index", {1}}}}}}}}}};
     const auto node = [](const char* id, const char* role, json children, int backend) {
-        return json{{"nodeId", id}, {"ignored", false}, {"role", {{"type", "role"}, {"value", role}}},
-                    {"childIds", std::move(children)}, {"backendDOMNodeId", backend}};
+        return json{{"nodeId", id},
+                    {"ignored", false},
+                    {"role", {{"type", "role"}, {"value", role}}},
+                    {"childIds", std::move(children)},
+                    {"backendDOMNodeId", backend}};
     };
-    const json cyclic = {{"nodes", {node("r", "RootWebArea", {"d", "r"}, 1), node("d", "generic", {"d", "r", "nowhere"}, 2)}}};
+    const json cyclic = {
+        {"nodes", {node("r", "RootWebArea", {"d", "r"}, 1), node("d", "generic", {"d", "r", "nowhere"}, 2)}}};
     EXPECT_EQ(Outline(BuildControlView(ParsePageSnapshot(cyclic, dom))), "50030 '' #RootWebArea\n  50026 '' .loop\n");
 
-    EXPECT_THAT([&] { ParsePageSnapshot(json{{"nodes", {{{"ignored", false}}}}}, dom); }, ThrowsPlatformError(kInvalidData));
+    EXPECT_THAT(
+        [&] {
+            ParsePageSnapshot(json{{"nodes", {{{"ignored", false}}}}}, dom);
+        },
+        ThrowsPlatformError(kInvalidData));
     EXPECT_THAT([&] { ParsePageSnapshot(json{{"nodes", 3}}, dom); }, ThrowsPlatformError(kInvalidData));
     EXPECT_THAT([&] { ParsePageSnapshot(json::object(), dom); }, ThrowsPlatformError(kInvalidData));
     json uneven = dom;

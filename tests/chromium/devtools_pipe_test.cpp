@@ -82,10 +82,9 @@ TEST(DevToolsPipe, ReturnsTheReplyWithItsIdAndKeepsEveryEventInOrder) {
     // The event read ahead of the first reply is delivered with the second.
     peer.Send({{"id", 2}, {"sessionId", "S1"}});
     EXPECT_EQ(peer.client().Call("Page.navigate", {{"url", "about:blank"}}, "S1"), json::object());
-    EXPECT_EQ(peer.NextRequest(), (json{{"id", 2},
-                                        {"method", "Page.navigate"},
-                                        {"params", {{"url", "about:blank"}}},
-                                        {"sessionId", "S1"}}));
+    EXPECT_EQ(
+        peer.NextRequest(),
+        (json{{"id", 2}, {"method", "Page.navigate"}, {"params", {{"url", "about:blank"}}}, {"sessionId", "S1"}}));
     const auto later = peer.client().TakeEvents();
     ASSERT_EQ(later.size(), 1u);
     EXPECT_EQ(later[0], Event("Target.targetDestroyed"));

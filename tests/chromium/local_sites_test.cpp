@@ -65,8 +65,12 @@ std::string FastOutline(const std::string& indicatorClass, const std::string& ic
            "  50020 'お使いのインターネットの速度:'\n"
            "  50020 '#'\n"
            "  50020 'Mbps'\n"
-           "  50026 '' #speed-progress-indicator ." + indicatorClass + "\n"
-           "    50020 '" + icon + "'\n"
+           "  50026 '' #speed-progress-indicator ." +
+           indicatorClass +
+           "\n"
+           "    50020 '" +
+           icon +
+           "'\n"
            "  50005 '詳細を表示' #show-more-details-link .more-info-link\n"
            "  50005 '\uE887' #test-help-btn .help-header\n";
 }
@@ -86,7 +90,8 @@ std::string UsenOutline(std::string_view title, const std::string& measured) {
            "          50005 'お問い合わせ'\n"
            "  50020 'インターネット回線スピードテスト' .p-speedtest__title\n"
            "  50006 '' .p-speedtest__meter-svg\n"
-           "  50005 '測定開始' .btn btn-start\n" + measured +
+           "  50005 '測定開始' .btn btn-start\n" +
+           measured +
            "  50020 '※測定結果は目安です。'\n"
            "  50026 '' .l-footer\n"
            "    50020 '© USEN ICT Solutions'\n";
@@ -114,7 +119,9 @@ std::string SpeedOutline(const std::string& server, const std::string& measured)
            "    50026 '' .main-content\n"
            "      50026 '' .server-current\n"
            "        50006 '' .svg-icon\n"
-           "        50020 '" + server + "'\n"
+           "        50020 '" +
+           server +
+           "'\n"
            "        50005 'Change Server' .btn-server-select\n"
            "      50000 'start speed test - connection type multi' .js-start-test test-mode-multi\n" +
            measured +
@@ -200,14 +207,14 @@ protected:
     }
 
     static json Stats(const SiteServerProcess& server) { return json::parse(server.Get("/stats").body); }
-
 };
 
 constexpr const char* kWholeFromTenOneDecimalBelow = R"([1-9][0-9]+|[0-9]\.[0-9])";
 
 TEST_F(LocalSites, FastMeasuresOnLoadWithAClimbingFigureAndShowsTheDownloadRate) {
     const SiteServerProcess server = StartServer();
-    EXPECT_EQ(Load(server, kSiteFAST.address).outline, FastOutline("speed-progress-indicator in-progress circle", kPauseGlyph));
+    EXPECT_EQ(Load(server, kSiteFAST.address).outline,
+              FastOutline("speed-progress-indicator in-progress circle", kPauseGlyph));
 
     std::set<std::string> climbing;
     const Seen done = WaitFor("result", [&climbing](const Seen& seen) {
@@ -272,9 +279,10 @@ TEST_F(LocalSites, SpeedChoosesItsServerThenMeasuresOnStartBehindTheGauge) {
 
 TEST_F(LocalSites, NeverFinishingPageKeepsMeasuringAndATitleOverrideAppliesToItsSiteAlone) {
     constexpr int kShortMeasureMs = 400;
-    const SiteServerProcess server = StartServer({"--never-finish", "fast", "--title", "usen=Some other page",
-                                                  "--measure-ms", std::to_string(kShortMeasureMs)});
-    EXPECT_EQ(Load(server, kSiteFAST.address).outline, FastOutline("speed-progress-indicator in-progress circle", kPauseGlyph));
+    const SiteServerProcess server = StartServer(
+        {"--never-finish", "fast", "--title", "usen=Some other page", "--measure-ms", std::to_string(kShortMeasureMs)});
+    EXPECT_EQ(Load(server, kSiteFAST.address).outline,
+              FastOutline("speed-progress-indicator in-progress circle", kPauseGlyph));
     double downloaded = 0;
     int growing = 0;
     // For five times its measuring time, every look still unfinished and the bytes still flowing.

@@ -24,10 +24,10 @@
 namespace tidemark::chromium {
 namespace {
 
+using test_support::ScopedVariable;
 using ::testing::Contains;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
-using test_support::ScopedVariable;
 
 struct Inspected {
     int exitCode;

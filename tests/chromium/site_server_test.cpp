@@ -36,13 +36,14 @@ TEST(SiteServer, ServesPagesAndMeasurementsButNothingAboveItsRoot) {
     // A client that sends half a request holds its own worker, not the server.
     std::promise<void> headSent, release;
     std::thread stalled([&server, &headSent, held = release.get_future().share()] {
-        server.Client().Post("/upload", 1000,
-                             [&headSent, held](std::size_t, std::size_t, httplib::DataSink&) {
-                                 headSent.set_value();
-                                 held.wait();
-                                 return false;
-                             },
-                             "application/octet-stream");
+        server.Client().Post(
+            "/upload", 1000,
+            [&headSent, held](std::size_t, std::size_t, httplib::DataSink&) {
+                headSent.set_value();
+                held.wait();
+                return false;
+            },
+            "application/octet-stream");
     });
     headSent.get_future().wait();
     EXPECT_EQ(server.Get("/ping").body, "pong");

@@ -236,7 +236,11 @@ TEST_F(ChromiumHeadedRunTest, AWindowMinimisedMidWaitIsShownAgainAndTheRunMeasur
     enum class Stage { Waiting, Minimised, SeenMinimised, SeenRestored } stage = Stage::Waiting;
     json windowId;
     auto shownState = [&] {
-        return Browser()->devtools().Call("Browser.getWindowBounds", {{"windowId", windowId}}).at("bounds").at("windowState");
+        return Browser()
+            ->devtools()
+            .Call("Browser.getWindowBounds", {{"windowId", windowId}})
+            .at("bounds")
+            .at("windowState");
     };
     duringRun_ = [&] {
         if (Browser() == nullptr) return;
@@ -244,9 +248,12 @@ TEST_F(ChromiumHeadedRunTest, AWindowMinimisedMidWaitIsShownAgainAndTheRunMeasur
         if (stage == Stage::Waiting) {
             const json targets = devtools.Call("Target.getTargets").at("targetInfos");
             for (const json& target : targets) {
-                if (target.at("type") != "page" || target.value("title", "").find("Fast.com") == std::string::npos) continue;
-                windowId = devtools.Call("Browser.getWindowForTarget", {{"targetId", target.at("targetId")}}).at("windowId");
-                devtools.Call("Browser.setWindowBounds", {{"windowId", windowId}, {"bounds", {{"windowState", "minimized"}}}});
+                if (target.at("type") != "page" || target.value("title", "").find("Fast.com") == std::string::npos)
+                    continue;
+                windowId =
+                    devtools.Call("Browser.getWindowForTarget", {{"targetId", target.at("targetId")}}).at("windowId");
+                devtools.Call("Browser.setWindowBounds",
+                              {{"windowId", windowId}, {"bounds", {{"windowState", "minimized"}}}});
                 stage = Stage::Minimised;
                 return;
             }

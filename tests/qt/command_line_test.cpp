@@ -18,8 +18,8 @@ CommandLine Parse(QStringList arguments) {
     return ParseCommandLine(arguments);
 }
 
-const auto kUsage = AllOf(HasSubstr("Usage: "), HasSubstr("--simulated"),
-                          HasSubstr("--inspect <ADDRESS>"), HasSubstr("--help"), HasSubstr("--version"));
+const auto kUsage = AllOf(HasSubstr("Usage: "), HasSubstr("--simulated"), HasSubstr("--inspect <ADDRESS>"),
+                          HasSubstr("--help"), HasSubstr("--version"));
 
 TEST(CommandLine, OptionsItCannotTakeAreRefusedWithTheUsageEvenBesideVersionOrHelp) {
     const CommandLine bogus = Parse({"--bogus", "--version"});

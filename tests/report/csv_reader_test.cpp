@@ -10,7 +10,7 @@
 namespace tidemark::report {
 namespace {
 
-constexpr const char* kUtf8Pm = "\xE5\x8D\x88\xE5\xBE\x8C";    // 午後
+constexpr const char* kUtf8Pm = "\xE5\x8D\x88\xE5\xBE\x8C";     // 午後
 constexpr const char* kCp932Pm = "\x8C\xDF\x8C\xE3";            // 午後 in the Japanese code page
 constexpr const char* kCp932Test = "\x83\x65\x83\x58\x83\x67";  // テスト
 
@@ -98,7 +98,8 @@ TEST(CsvReader, WindowsAnsiTextIsReadThroughTheLegacyDecoderOrSafelyWithoutOne) 
         std::string text = bytes;
         for (const auto& [from, to] : {std::pair<std::string, std::string>{kCp932Pm, kUtf8Pm},
                                        {kCp932Test, "\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88"},
-                                       {"\x8C\xDF\x91\x4F", "\xE5\x8D\x88\xE5\x89\x8D"}, {"\xFF", "?"}})
+                                       {"\x8C\xDF\x91\x4F", "\xE5\x8D\x88\xE5\x89\x8D"},
+                                       {"\xFF", "?"}})
             for (std::size_t at; (at = text.find(from)) != std::string::npos;) text.replace(at, from.size(), to);
         return std::optional<std::string>(text);
     });
@@ -133,10 +134,13 @@ TEST(CsvReader, AYearOfHalfHourlyRowsWithDamagedLines) {
         CivilFromDays(firstDay + slot / 48, y, m, d);
         char row[200];
         if (slot % 97 == 0) {
-            std::snprintf(row, sizeof row, " ,%d/%02d/%02d %d:%02d:05,Test timed out.,91Mbps,Error,Error,Error,Error,Error,Error,Error\r\n",
-                          y, m, d, slot % 48 / 2, slot % 2 * 30);
+            std::snprintf(
+                row, sizeof row,
+                " ,%d/%02d/%02d %d:%02d:05,Test timed out.,91Mbps,Error,Error,Error,Error,Error,Error,Error\r\n", y, m,
+                d, slot % 48 / 2, slot % 2 * 30);
         } else {
-            std::snprintf(row, sizeof row, " ,%d/%02d/%02d %d:%02d:05,,%dMbps,93.5Mbps,41.2Mbps,12ms,1.5ms,95.25Mbps,40.5Mbps,11ms\r\n",
+            std::snprintf(row, sizeof row,
+                          " ,%d/%02d/%02d %d:%02d:05,,%dMbps,93.5Mbps,41.2Mbps,12ms,1.5ms,95.25Mbps,40.5Mbps,11ms\r\n",
                           y, m, d, slot % 48 / 2, slot % 2 * 30, 80 + slot % 20);
         }
         file += row;

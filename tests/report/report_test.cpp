@@ -14,13 +14,14 @@ namespace {
 using test::MemoryRecordFiles;
 
 // Two days of FAST only; worked by hand: downloads 10, 20, 40 | 30, one error.
-const std::string kSmallFile = ResultFileHeader() +
-                               " ,2024/01/05 9:00:00,,10Mbps,----,----,----,----,----,----,----\r\n"
-                               " ,2024/01/05 9:30:00,,20Mbps,----,----,----,----,----,----,----\r\n"
-                               " ,2024/01/05 21:00:00,,40Mbps,----,----,----,----,----,----,----\r\n"
-                               " ,2024/01/06 9:10:00,,30Mbps,----,----,----,----,----,----,----\r\n"
-                               " ,2024/01/06 21:00:00,An error occurred in the test.,Error,----,----,----,----,----,----,----\r\n"
-                               " ,2024/01/06 21:30:00,,oops\r\n";
+const std::string kSmallFile =
+    ResultFileHeader() +
+    " ,2024/01/05 9:00:00,,10Mbps,----,----,----,----,----,----,----\r\n"
+    " ,2024/01/05 9:30:00,,20Mbps,----,----,----,----,----,----,----\r\n"
+    " ,2024/01/05 21:00:00,,40Mbps,----,----,----,----,----,----,----\r\n"
+    " ,2024/01/06 9:10:00,,30Mbps,----,----,----,----,----,----,----\r\n"
+    " ,2024/01/06 21:00:00,An error occurred in the test.,Error,----,----,----,----,----,----,----\r\n"
+    " ,2024/01/06 21:30:00,,oops\r\n";
 
 TEST(HistoryStats, FiguresOfASmallFileWorkedByHand) {
     const HistoryStats stats = Summarise(ReadHistory(kSmallFile), 25);
@@ -29,9 +30,9 @@ TEST(HistoryStats, FiguresOfASmallFileWorkedByHand) {
     const ServiceSummary& fast = stats.services[0];
     EXPECT_EQ(fast.measured, 5u);
     EXPECT_EQ(fast.failed, 1u);
-    EXPECT_DOUBLE_EQ(fast.download.median, 25);   // (20 + 30) / 2
-    EXPECT_DOUBLE_EQ(fast.download.p5, 11.5);     // 10 + 0.15 * (20 - 10)
-    EXPECT_EQ(fast.below, 2u);                    // 10 and 20 of four figures
+    EXPECT_DOUBLE_EQ(fast.download.median, 25);  // (20 + 30) / 2
+    EXPECT_DOUBLE_EQ(fast.download.p5, 11.5);    // 10 + 0.15 * (20 - 10)
+    EXPECT_EQ(fast.below, 2u);                   // 10 and 20 of four figures
     EXPECT_EQ(stats.services[1].measured, 0u) << "USEN was never chosen";
 
     const Spread& nine = stats.hourly[0][9];  // 10, 20, 30

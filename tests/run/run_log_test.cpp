@@ -51,8 +51,7 @@ TEST_F(RunLogTest, AFailedRunLeavesThePlatformsOwnTextAndCodeAndThePageItShowed)
     sim.processStarter.FailWith(kFileNotFound);
     Run();
     EXPECT_TRUE(Logged("FAIL FAST: error 0x80070002: sim: the process cannot be started\n")) << files.Log();
-    EXPECT_TRUE(Logged("END An error occurred in the test !! | note: An error occurred in the test.\n"))
-        << files.Log();
+    EXPECT_TRUE(Logged("END An error occurred in the test !! | note: An error occurred in the test.\n")) << files.Log();
 }
 
 TEST_F(RunLogTest, ALogThatCannotBeWrittenLeavesTheRunAndItsRowAsTheyWere) {
@@ -61,15 +60,16 @@ TEST_F(RunLogTest, ALogThatCannotBeWrittenLeavesTheRunAndItsRowAsTheyWere) {
     Run();
     EXPECT_EQ(Csv(), kResultHeader + RowNow("", std::string(kFastFigures) + "," + kUsenFigures + "," + kSpeedFigures));
     EXPECT_EQ(host.statuses, (std::vector<std::string>{"Now Testing", "FAST Test completed successfully",
-                                                         "USEN Test completed successfully",
-                                                         "SPEED Test completed successfully", "All Test completed"}));
+                                                       "USEN Test completed successfully",
+                                                       "SPEED Test completed successfully", "All Test completed"}));
     EXPECT_TRUE(files.files.empty());
 
     // Nor does it change a failed run: its row and status are those of the error ending.
     sim.processStarter.FailWith(kFileNotFound);
     const std::string before = Csv();
     Run();
-    EXPECT_EQ(Csv(), before + RowNow(std::string(run_text::kErrorNote), "Error,Error,Error,Error,Error,Error,Error,Error"));
+    EXPECT_EQ(Csv(),
+              before + RowNow(std::string(run_text::kErrorNote), "Error,Error,Error,Error,Error,Error,Error,Error"));
     EXPECT_EQ(host.statuses.back(), run_text::kErrorStatus);
 }
 

@@ -30,8 +30,8 @@ TEST_F(RunTest, ACleanRunWritesTheHeaderAndOneRowAndTheNextRunReusesTheWindowAnd
     const std::string firstRow = RowNow("", std::string(kFastFigures) + "," + kUsenFigures + "," + kSpeedFigures);
     EXPECT_EQ(Csv(), kResultHeader + firstRow);
     EXPECT_EQ(host.statuses, (std::vector<std::string>{"Now Testing", "FAST Test completed successfully",
-                                                         "USEN Test completed successfully",
-                                                         "SPEED Test completed successfully", "All Test completed"}));
+                                                       "USEN Test completed successfully",
+                                                       "SPEED Test completed successfully", "All Test completed"}));
     ASSERT_EQ(edge.windows().size(), 1u) << "Edge stays open";
     const sim::EdgeWindowPtr opened = edge.windows().front();
     EXPECT_EQ(NodeOf(window), opened->node());
@@ -60,8 +60,7 @@ TEST_F(RunTest, ServicesNotChosenAreDashedAndAFailedFastDoesNotEndTheRun) {
     settings.fast = true;
     sites.fast.settings.speedLabel = "Your Internet speed is";  // read twice, refused twice
     Run();
-    EXPECT_EQ(Csv().substr(Csv().rfind(" ,")),
-              RowNow("", std::string("Error,----,----,----,----,") + kSpeedFigures));
+    EXPECT_EQ(Csv().substr(Csv().rfind(" ,")), RowNow("", std::string("Error,----,----,----,----,") + kSpeedFigures));
     EXPECT_EQ(LastStatus(), run_text::kAllDone);
     EXPECT_EQ(sites.fast.measurements(), 1) << "the retry reads the same page again";
 }
@@ -85,8 +84,8 @@ TEST_F(RunTest, UnreachablePagesEndInATimeOutWithTheLaterColumnsInError) {
 TEST_F(RunTest, ASlowServerChoiceTimesOutAndAUsenTestFailingTwiceOrAWindowThatStaysMinimisedIsAnError) {
     sites.speed.settings.serverChoiceMs = sim::kForever;
     Run();
-    EXPECT_EQ(Csv(), kResultHeader + RowNow("Test timed out.", std::string(kFastFigures) + "," + kUsenFigures +
-                                                                   ",Error,Error,Error"));
+    EXPECT_EQ(Csv(), kResultHeader + RowNow("Test timed out.",
+                                            std::string(kFastFigures) + "," + kUsenFigures + ",Error,Error,Error"));
     EXPECT_EQ(LastStatus(), run_text::kTimedOutStatus);
     EXPECT_TRUE(edge.windows().empty());
 

@@ -80,7 +80,8 @@ TEST_F(Desktop, PatternsActOnTheNodeAndRefuseWhatTheElementCannotDo) {
     EXPECT_EQ(std::get<std::int32_t>(window->GetCurrentPropertyValue(property::WindowVisualState)),
               visual_state::Minimized);
     EXPECT_THROW(pattern->SetWindowVisualState(visual_state::Maximized), PlatformError);
-    EXPECT_EQ(desktop.Record(w.window).visualStateCalls, (std::vector<std::int32_t>{2})) << "a refused state took no effect";
+    EXPECT_EQ(desktop.Record(w.window).visualStateCalls, (std::vector<std::int32_t>{2}))
+        << "a refused state took no effect";
 
     Ref<Element> ok = ElementOf(w.ok);
     auto invoke = std::dynamic_pointer_cast<InvokePattern>(ok->GetCurrentPattern(pattern::Invoke));

@@ -37,12 +37,15 @@ protected:
     };
     Window AddWindow() {
         Window w;
-        w.window = desktop.root()->Add({.name = "Edge", .controlType = uia::control::Window,
-                                        .localizedControlType = "ウィンドウ", .className = "Chrome_WidgetWin_1",
+        w.window = desktop.root()->Add({.name = "Edge",
+                                        .controlType = uia::control::Window,
+                                        .localizedControlType = "ウィンドウ",
+                                        .className = "Chrome_WidgetWin_1",
                                         .window = true});
         w.pane = w.window->Add({.name = "Page", .className = "BrowserView"});
         w.ok = w.pane->Add({.name = "OK", .controlType = uia::control::Button, .className = "Btn", .invoke = true});
-        w.cancel = w.pane->Add({.name = "Cancel", .controlType = uia::control::Button, .className = "Btn", .invoke = true});
+        w.cancel =
+            w.pane->Add({.name = "Cancel", .controlType = uia::control::Button, .className = "Btn", .invoke = true});
         w.help = w.pane->Add({.name = "Help", .controlType = uia::control::Hyperlink, .invoke = true});
         return w;
     }

@@ -58,8 +58,9 @@ TEST_F(SitePageTest, AHeldTabThatIsGoneLeavesTheAddressToWhateverTabTheWindowSho
 TEST_F(SitePageTest, ATitleThatIsLateOrNotExactlyTheSameTimesOutAfterThreeSeconds) {
     ASSERT_TRUE(Open(kSiteFAST));
     const std::string title(kSiteFAST.title);
-    for (const auto& [titleDelayMs, shownTitle] : {std::pair{3500.0, title}, std::pair{0.0, title + " "},
-                                                   std::pair{0.0, std::string("インターネット回線の速度テスト | fast.com")}}) {
+    for (const auto& [titleDelayMs, shownTitle] :
+         {std::pair{3500.0, title}, std::pair{0.0, title + " "},
+          std::pair{0.0, std::string("インターネット回線の速度テスト | fast.com")}}) {
         fast.settings.titleDelayMs = titleDelayMs;
         fast.settings.title = shownTitle;
         bool otherTimedOut = false;

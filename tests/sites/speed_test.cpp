@@ -73,7 +73,8 @@ TEST_F(SpeedTest, ServerWaitEndsAfterSixtySecondsWithTheLastServerTextRead) {
 TEST_F(SpeedTest, ServerWaitFollowsAPageLoadedAgainMeanwhile) {
     ASSERT_TRUE(Open(kSiteSPEED));
     const sim::EdgeWindowPtr edgeWindow = edge.windows().front();
-    desktop.After(1000, [this, edgeWindow] { edge.Navigate(edgeWindow, edgeWindow->tabs().front(), sim::SpeedPage::kAddress); });
+    desktop.After(
+        1000, [this, edgeWindow] { edge.Navigate(edgeWindow, edgeWindow->tabs().front(), sim::SpeedPage::kAddress); });
     const double start = Now();
     ASSERT_TRUE(WaitServer());
     EXPECT_EQ(server, sim::SpeedPage::kServer);

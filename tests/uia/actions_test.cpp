@@ -39,7 +39,8 @@ TEST_F(Actions, InvokeFindsItsTargetAndCountsAFailingPressAsMade) {
 
 TEST_F(Actions, ValuesAreSetAndReadOnlyThroughTheValuePattern) {
     Window w = AddWindow();
-    const sim::NodePtr edit = w.pane->Add({.name = "アドレスと検索バー", .className = "OmniboxViewViews", .value = true});
+    const sim::NodePtr edit =
+        w.pane->Add({.name = "アドレスと検索バー", .className = "OmniboxViewViews", .value = true});
     Ref<Element> pane = ElementOf(w.pane);
     Ref<Element> element;
     EXPECT_TRUE(SetElementValue(context, element, " https://fast.com ", "", 0, "", "", "OmniboxViewViews",

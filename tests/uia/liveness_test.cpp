@@ -47,7 +47,8 @@ TEST_F(Liveness, JudgesAnArrayByItsFirstElement) {
     EXPECT_FALSE(IsElementAlive(context, none, 1000));
 
     Ref<Condition> nothing = context.automation.automation->CreatePropertyCondition(property::Name, std::string("?"));
-    Ref<Condition> buttons = context.automation.automation->CreatePropertyCondition(property::ClassName, std::string("Btn"));
+    Ref<Condition> buttons =
+        context.automation.automation->CreatePropertyCondition(property::ClassName, std::string("Btn"));
     Ref<Element> pane = ElementOf(w.pane);
     Ref<ElementArray> empty = pane->FindAll(scope::Children, nothing);
     EXPECT_TRUE(IsElementAlive(context, empty, 1000));

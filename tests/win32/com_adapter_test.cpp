@@ -19,7 +19,6 @@ namespace {
 
 using namespace testing;
 
-
 template <class Fake>
 ComPtr<IUnknown> AsUnknown(Fake& fake) {
     return ComPtr<IUnknown>::Copy(static_cast<IUnknown*>(&fake));
@@ -30,16 +29,16 @@ TEST(ComAdapter, PatternsCallThroughAndReportFailures) {
     FakeValuePattern value;
     FakeSelectionItemPattern selection;
     {
-        const auto invokable = std::dynamic_pointer_cast<uia::InvokePattern>(
-            WrapPattern(uia::pattern::Invoke, AsUnknown(invoke)));
+        const auto invokable =
+            std::dynamic_pointer_cast<uia::InvokePattern>(WrapPattern(uia::pattern::Invoke, AsUnknown(invoke)));
         ASSERT_TRUE(invokable);
         invokable->Invoke();
         invoke.answer = static_cast<HRESULT>(kElementNotAvailable);
         EXPECT_THAT([&] { invokable->Invoke(); }, ThrowsPlatformError(kElementNotAvailable));
         EXPECT_EQ(invoke.calls, L"Invoke;Invoke;");
 
-        const auto settable = std::dynamic_pointer_cast<uia::ValuePattern>(
-            WrapPattern(uia::pattern::Value, AsUnknown(value)));
+        const auto settable =
+            std::dynamic_pointer_cast<uia::ValuePattern>(WrapPattern(uia::pattern::Value, AsUnknown(value)));
         ASSERT_TRUE(settable);
         settable->SetValue("https://usen.speedtest.jp/ 速度");
         EXPECT_EQ(value.received, L"https://usen.speedtest.jp/ 速度");

@@ -19,7 +19,6 @@ namespace {
 
 using testing::CountedUnknown;
 
-
 TEST(WideText, RoundTripsJapaneseSurrogatesAndEmptyText) {
     const std::string japanese = "速度テスト結果 𠮷野家";  // 𠮷 takes a surrogate pair
     const std::wstring wide = ToWide(japanese);
@@ -55,10 +54,9 @@ TEST(PropertyVariant, SeamValuesTravelAsTheirVariantKindsAndBack) {
 
     EXPECT_EQ(ToVariant(std::monostate{}).get().vt, VT_EMPTY);
 
-    for (const uia::PropertyValue& value :
-         {uia::PropertyValue{}, uia::PropertyValue{true}, uia::PropertyValue{false},
-          uia::PropertyValue{std::int32_t{-9}}, uia::PropertyValue{std::string()},
-          uia::PropertyValue{std::string("Microsoft Edge - 新しいタブ")}}) {
+    for (const uia::PropertyValue& value : {uia::PropertyValue{}, uia::PropertyValue{true}, uia::PropertyValue{false},
+                                            uia::PropertyValue{std::int32_t{-9}}, uia::PropertyValue{std::string()},
+                                            uia::PropertyValue{std::string("Microsoft Edge - 新しいタブ")}}) {
         EXPECT_EQ(ToPropertyValue(ToVariant(value).get()), value);
     }
 }
@@ -132,8 +130,7 @@ TEST(ComOwnership, ComPtrHoldsOneReferencePerOwner) {
         EXPECT_EQ(object.references, 3u);
         EXPECT_THAT([&] { first.query<IDispatch>(); }, ThrowsPlatformError(static_cast<HResult>(E_NOINTERFACE)));
         EXPECT_EQ(object.references, 3u);
-        EXPECT_THAT([] { ComPtr<IUnknown>().query<IUnknown>(); },
-                    ThrowsPlatformError(static_cast<HResult>(E_POINTER)));
+        EXPECT_THAT([] { ComPtr<IUnknown>().query<IUnknown>(); }, ThrowsPlatformError(static_cast<HResult>(E_POINTER)));
 
         object.AddRef();
         auto attached = ComPtr<IUnknown>::Attach(&object);
@@ -176,8 +173,7 @@ TEST(SafeArray, RuntimeIdsComeOutInIndexOrder) {
     EXPECT_TRUE(Int32Elements(nullptr).empty());
 
     const unique_safearray texts(SafeArrayCreateVector(VT_BSTR, 0, 1));
-    EXPECT_THAT([&] { Int32Elements(texts.get()); },
-                ThrowsPlatformError(static_cast<HResult>(DISP_E_BADVARTYPE)));
+    EXPECT_THAT([&] { Int32Elements(texts.get()); }, ThrowsPlatformError(static_cast<HResult>(DISP_E_BADVARTYPE)));
 }
 
 TEST(PlatformErrors, FailuresCarryThePlatformsCode) {

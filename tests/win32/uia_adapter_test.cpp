@@ -36,8 +36,7 @@ TEST_F(UiAutomationTest, DesktopElementHasANameAndARuntimeId) {
     const std::string name = desktop->CurrentName();
     EXPECT_FALSE(name.empty());
     EXPECT_EQ(desktop->GetCurrentPropertyValue(uia::property::Name), uia::PropertyValue{name});
-    EXPECT_EQ(desktop->GetCurrentPropertyValue(uia::property::ControlType),
-              uia::PropertyValue{uia::control::Pane});
+    EXPECT_EQ(desktop->GetCurrentPropertyValue(uia::property::ControlType), uia::PropertyValue{uia::control::Pane});
     EXPECT_FALSE(desktop->GetRuntimeId().empty());
     EXPECT_TRUE(desktop->CurrentIsEnabled());
 }
@@ -71,8 +70,8 @@ TEST_F(UiAutomationTest, PropertyConditionsFindTheDesktopsChildren) {
         byClass, automation->CreatePropertyCondition(uia::property::ControlType, controlType));
     EXPECT_TRUE(desktop->FindFirst(uia::scope::Children, both));
 
-    const auto part = automation->CreatePropertyConditionEx(uia::property::ClassName, className.substr(1),
-                                                            uia::kMatchSubstring);
+    const auto part =
+        automation->CreatePropertyConditionEx(uia::property::ClassName, className.substr(1), uia::kMatchSubstring);
     EXPECT_TRUE(desktop->FindFirst(uia::scope::Children, part));
     const auto none = automation->CreatePropertyCondition(uia::property::ClassName, std::string("Tidemark-none"));
     EXPECT_FALSE(desktop->FindFirst(uia::scope::Children, none));

@@ -40,8 +40,10 @@ public:
     TempTree& operator=(const TempTree&) = delete;
     ~TempTree() {
         for (auto made = made_.rbegin(); made != made_.rend(); ++made) {
-            if (made->folder) RemoveDirectoryW(made->path.c_str());
-            else DeleteFileW(made->path.c_str());
+            if (made->folder)
+                RemoveDirectoryW(made->path.c_str());
+            else
+                DeleteFileW(made->path.c_str());
         }
     }
 

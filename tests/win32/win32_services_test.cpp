@@ -73,9 +73,7 @@ TEST(Win32Locale, GeneralDateIsShortDateAndLongTimeInWholeSeconds) {
 
 class Win32SettingsStoreTest : public ::testing::Test {
 protected:
-    void TearDown() override {
-        RegDeleteTreeW(HKEY_CURRENT_USER, (L"Software\\" + ToWide(application)).c_str());
-    }
+    void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, (L"Software\\" + ToWide(application)).c_str()); }
 
     std::string RawValue(const std::wstring& subKey, const std::wstring& name, DWORD& type) {
         wchar_t text[256] = {};

@@ -47,8 +47,7 @@ const std::string& DownloadBlock() {
 void Download(const httplib::Request& request, httplib::Response& response, TransferStats& stats) {
     const std::optional<std::uint64_t> asked = Number(request.get_param_value("bytes"));
     if (!asked) return Reply(response, 400, "/download?bytes=N\n");
-    response.set_content_provider(static_cast<std::size_t>(std::min(*asked, kMaxDownload)),
-                                  "application/octet-stream",
+    response.set_content_provider(static_cast<std::size_t>(std::min(*asked, kMaxDownload)), "application/octet-stream",
                                   [&stats](std::size_t, std::size_t length, httplib::DataSink& sink) {
                                       const std::string& block = DownloadBlock();
                                       const std::size_t now = std::min(length, block.size());
@@ -75,27 +74,26 @@ void StaticFile(const httplib::Request& request, httplib::Response& response, co
 }
 
 std::string ConfigScript(const ServerOptions& options) {
-    const nlohmann::json config = {{"measureMs", options.measureMs},
-                                   {"neverFinish", options.neverFinish},
-                                   {"titles", options.titles}};
+    const nlohmann::json config = {
+        {"measureMs", options.measureMs}, {"neverFinish", options.neverFinish}, {"titles", options.titles}};
     return "window.tidemarkConfig = " + config.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + ";\n";
 }
 
 }  // namespace
 
 void AddSiteRoutes(httplib::Server& server, const ServerOptions& options, TransferStats& stats) {
-    server.Post("/upload", [&stats](const httplib::Request&, httplib::Response& response,
-                                    const httplib::ContentReader& content) {
-        // Counted and thrown away as it arrives: the pages send megabytes at a time.
-        std::uint64_t bytes = 0;
-        const bool whole = content([&bytes](const char*, std::size_t length) {
-            bytes += length;
-            return true;
-        });
-        if (!whole) return;
-        stats.uploadedBytes += bytes;
-        Reply(response, 200, nlohmann::json{{"bytes", bytes}}.dump(), kJson);
-    });
+    server.Post("/upload",
+                [&stats](const httplib::Request&, httplib::Response& response, const httplib::ContentReader& content) {
+                    // Counted and thrown away as it arrives: the pages send megabytes at a time.
+                    std::uint64_t bytes = 0;
+                    const bool whole = content([&bytes](const char*, std::size_t length) {
+                        bytes += length;
+                        return true;
+                    });
+                    if (!whole) return;
+                    stats.uploadedBytes += bytes;
+                    Reply(response, 200, nlohmann::json{{"bytes", bytes}}.dump(), kJson);
+                });
     server.Get("/download", [&stats](const httplib::Request& request, httplib::Response& response) {
         Download(request, response, stats);
     });

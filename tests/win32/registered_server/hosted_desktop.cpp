@@ -10,8 +10,8 @@ namespace tidemark::win32::registered_server {
 
 HostedDesktop::HostedDesktop()
     : recordFile_(ToWide(Win32Environment().Variable("TIDEMARK_RECORD_FILE"))),
-      edgeStarted_(CreateEventW(nullptr, FALSE, FALSE,
-                                ToWide(Win32Environment().Variable("TIDEMARK_RECORD_EVENT")).c_str())) {
+      edgeStarted_(
+          CreateEventW(nullptr, FALSE, FALSE, ToWide(Win32Environment().Variable("TIDEMARK_RECORD_EVENT")).c_str())) {
     // The program asks for the desktop by the system's own desktop window.
     tree().root()->handle = reinterpret_cast<uia::WindowHandle>(GetDesktopWindow());
     desktop_.RecordActions(false);

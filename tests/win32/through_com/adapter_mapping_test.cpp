@@ -32,16 +32,23 @@ constexpr HResult kElementNotEnabled = static_cast<HResult>(0x80040200u);  // UI
 class AdapterMapping : public ::testing::Test {
 protected:
     AdapterMapping() {
-        window = tree.root()->Add({.name = "Edge", .controlType = control::Window, .className = "Chrome_WidgetWin_1",
-                                   .window = true});
+        window = tree.root()->Add(
+            {.name = "Edge", .controlType = control::Window, .className = "Chrome_WidgetWin_1", .window = true});
         pane = window->Add({.name = "Page", .className = "BrowserView"});
-        ok = pane->Add({.name = "OK", .controlType = control::Button, .automationId = "ok", .className = "Btn",
-                        .invoke = true});
-        field = pane->Add({.name = "Address and search bar", .controlType = control::Edit,
-                           .localizedControlType = "編集", .legacyName = "アドレス", .value = true});
+        ok = pane->Add(
+            {.name = "OK", .controlType = control::Button, .automationId = "ok", .className = "Btn", .invoke = true});
+        field = pane->Add({.name = "Address and search bar",
+                           .controlType = control::Edit,
+                           .localizedControlType = "編集",
+                           .legacyName = "アドレス",
+                           .value = true});
         tab = pane->Add({.name = "Tab", .controlType = control::TabItem, .selectionItem = true});
-        help = pane->Add({.name = "Help", .controlType = control::Hyperlink, .className = "Btn", .enabled = false,
-                          .runtimeId = {42, 7, -3, 9}, .invoke = true});
+        help = pane->Add({.name = "Help",
+                          .controlType = control::Hyperlink,
+                          .className = "Btn",
+                          .enabled = false,
+                          .runtimeId = {42, 7, -3, 9},
+                          .invoke = true});
         desktop = automation->ElementFromHandle(uia_tree::Tree::kDesktopHandle);
         walker = automation->ControlViewWalker();
     }
@@ -90,9 +97,9 @@ protected:
 };
 
 TEST_F(AdapterMapping, PropertyConditionsOfEachVariantKindAndTheirAndFindTheirElements) {
-    EXPECT_EQ(Id(Find(property::Name, std::string("OK"))), ok->runtimeId);                       // VT_BSTR
-    EXPECT_EQ(Id(Find(property::ControlType, control::Edit)), field->runtimeId);                 // VT_I4
-    EXPECT_EQ(Id(Find(property::IsSelectionItemPatternAvailable, true)), tab->runtimeId);        // VT_BOOL
+    EXPECT_EQ(Id(Find(property::Name, std::string("OK"))), ok->runtimeId);                 // VT_BSTR
+    EXPECT_EQ(Id(Find(property::ControlType, control::Edit)), field->runtimeId);           // VT_I4
+    EXPECT_EQ(Id(Find(property::IsSelectionItemPatternAvailable, true)), tab->runtimeId);  // VT_BOOL
     EXPECT_EQ(Id(Find(property::LegacyIAccessibleName, std::string("アドレス"))), field->runtimeId);
     EXPECT_EQ(Id(Find(property::LocalizedControlType, std::string("編集"))), field->runtimeId);
     EXPECT_EQ(Id(Find(property::AutomationId, std::string("ok"))), ok->runtimeId);
@@ -311,7 +318,8 @@ TEST_F(AdapterMapping, WhatTheProgramNeverCallsIsNotImplementedAndCountingFollow
     const ComPtr<IUnknown> identity = raw.query<IUnknown>();
     EXPECT_EQ(raw.query<IUIAutomation6>().query<IUnknown>().get(), identity.get());
     EXPECT_EQ(raw.query<IUIAutomation2>().query<IUnknown>().get(), identity.get());
-    EXPECT_THAT([&] { element.query<IUIAutomationElement2>(); }, ThrowsPlatformError(static_cast<HResult>(E_NOINTERFACE)));
+    EXPECT_THAT([&] { element.query<IUIAutomationElement2>(); },
+                ThrowsPlatformError(static_cast<HResult>(E_NOINTERFACE)));
 
     const long before = ledger.references;
     element->AddRef();

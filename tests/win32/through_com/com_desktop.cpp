@@ -11,11 +11,22 @@ namespace tidemark::win32::testing {
 
 namespace {
 Platform WithAutomation(Platform simulated, AutomationFactory& automation) {
-    return {simulated.clock,          simulated.sleeper,         simulated.pump,     simulated.keyboard,
-            simulated.settings,       simulated.instanceLock,    simulated.messageBoxes,
-            simulated.processStarter, simulated.browserLocation, simulated.windowOrder,
-            simulated.beeper,         simulated.environment,     simulated.locale,   automation,
-            simulated.files,          simulated.specialFolders};
+    return {simulated.clock,
+            simulated.sleeper,
+            simulated.pump,
+            simulated.keyboard,
+            simulated.settings,
+            simulated.instanceLock,
+            simulated.messageBoxes,
+            simulated.processStarter,
+            simulated.browserLocation,
+            simulated.windowOrder,
+            simulated.beeper,
+            simulated.environment,
+            simulated.locale,
+            automation,
+            simulated.files,
+            simulated.specialFolders};
 }
 }  // namespace
 
@@ -44,9 +55,7 @@ void ComDesktop::DropReferences() {
     context.automation = AutomationState{};
 }
 
-std::string ComDesktop::Csv() const {
-    return sim.files.FileExists(csvPath) ? sim.files.Contents(csvPath) : "";
-}
+std::string ComDesktop::Csv() const { return sim.files.FileExists(csvPath) ? sim.files.Contents(csvPath) : ""; }
 
 std::array<std::int64_t, uia_tree::kCallCount> ComDesktop::TreeCalls() const {
     std::array<std::int64_t, uia_tree::kCallCount> counts{};

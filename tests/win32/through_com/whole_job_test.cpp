@@ -44,8 +44,8 @@ protected:
         EXPECT_EQ(com->ledger.references, 0) << "references the adapter never released";
         EXPECT_EQ(com->ledger.objects, 0);
         EXPECT_EQ(com->sim.desktop.live().total(), 0);
-        std::cout << "COM references handed out: " << com->ledger.handedOut
-                  << ", left: " << com->ledger.references << "\n";
+        std::cout << "COM references handed out: " << com->ledger.handedOut << ", left: " << com->ledger.references
+                  << "\n";
     }
 
     const std::string& Csv() const { return csv_ = com->Csv(); }
@@ -108,9 +108,9 @@ TEST_F(WholeJobThroughCom, EdgeClosedByTheUserDuringUsenEndsInTheErrorEndingWith
     });
     EXPECT_EQ(LastNoteAndFigures(),
               "An error occurred in the test.,95Mbps,Error,Error,Error,Error,Error,Error,Error\r\n");
-    EXPECT_EQ(com->status.texts, (std::vector<std::string>{std::string(run_text::kNowTesting),
-                                                           std::string(run_text::kFastDone),
-                                                           std::string(run_text::kErrorStatus)}));
+    EXPECT_EQ(com->status.texts,
+              (std::vector<std::string>{std::string(run_text::kNowTesting), std::string(run_text::kFastDone),
+                                        std::string(run_text::kErrorStatus)}));
     EXPECT_EQ(com->sim.processStarter.started().size(), 1u);
 }
 
@@ -157,9 +157,9 @@ TEST_F(WholeJobThroughCom, APageThatNeverFinishesIsAnErrorInItsColumns) {
     });
     EXPECT_EQ(LastNoteAndFigures(),
               "An error occurred in the test.,Error,94.52Mbps,38.21Mbps,12.3ms,2.1ms,Error,Error,Error\r\n");
-    EXPECT_EQ(com->status.texts, (std::vector<std::string>{std::string(run_text::kNowTesting),
-                                                           std::string(run_text::kUsenDone),
-                                                           std::string(run_text::kErrorStatus)}));
+    EXPECT_EQ(com->status.texts,
+              (std::vector<std::string>{std::string(run_text::kNowTesting), std::string(run_text::kUsenDone),
+                                        std::string(run_text::kErrorStatus)}));
 }
 
 }  // namespace

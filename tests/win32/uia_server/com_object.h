@@ -25,8 +25,7 @@ public:
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
         if (out == nullptr) return E_POINTER;
-        *out = IsEqualIID(iid, __uuidof(IUnknown)) ? static_cast<IUnknown*>(static_cast<Interface*>(this))
-                                                   : Find(iid);
+        *out = IsEqualIID(iid, __uuidof(IUnknown)) ? static_cast<IUnknown*>(static_cast<Interface*>(this)) : Find(iid);
         if (*out == nullptr) return E_NOINTERFACE;
         AddRef();
         return S_OK;

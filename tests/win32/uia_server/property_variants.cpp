@@ -40,8 +40,7 @@ uia::PropertyValue ConditionValue(PROPERTYID id, const VARIANT& value) {
     switch (type) {
         case VT_I4: return static_cast<std::int32_t>(value.lVal);
         case VT_BOOL: return value.boolVal != VARIANT_FALSE;
-        default:
-            return ToUtf8(std::wstring_view(value.bstrVal ? value.bstrVal : L"", SysStringLen(value.bstrVal)));
+        default: return ToUtf8(std::wstring_view(value.bstrVal ? value.bstrVal : L"", SysStringLen(value.bstrVal)));
     }
 }
 

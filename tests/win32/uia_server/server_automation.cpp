@@ -43,8 +43,7 @@ HRESULT ServerAutomation::CreatePropertyConditionEx(PROPERTYID id, VARIANT value
 HRESULT ServerAutomation::CreateAndCondition(IUIAutomationCondition* first, IUIAutomationCondition* second,
                                              IUIAutomationCondition** condition) {
     return AnswerInto<IUIAutomationCondition*>(condition, nullptr, [&](IUIAutomationCondition*& out) {
-        out = NewCondition(ledger(),
-                           automation_->CreateAndCondition(ConditionBehind(first), ConditionBehind(second)));
+        out = NewCondition(ledger(), automation_->CreateAndCondition(ConditionBehind(first), ConditionBehind(second)));
     });
 }
 

@@ -53,9 +53,8 @@ HRESULT ServerElement::GetCurrentPropertyValue(PROPERTYID id, VARIANT* value) {
 }
 
 HRESULT ServerElement::GetCurrentPattern(PATTERNID id, IUnknown** pattern) {
-    return AnswerInto<IUnknown*>(pattern, nullptr, [&](IUnknown*& out) {
-        out = NewPattern(ledger(), element_->GetCurrentPattern(id));
-    });
+    return AnswerInto<IUnknown*>(pattern, nullptr,
+                                 [&](IUnknown*& out) { out = NewPattern(ledger(), element_->GetCurrentPattern(id)); });
 }
 
 HRESULT ServerElement::get_CurrentName(BSTR* text) {
@@ -67,13 +66,11 @@ HRESULT ServerElement::get_CurrentClassName(BSTR* text) {
 }
 
 HRESULT ServerElement::get_CurrentLocalizedControlType(BSTR* text) {
-    return AnswerInto<BSTR>(text, nullptr,
-                            [&](BSTR& out) { out = NewBstr(element_->CurrentLocalizedControlType()); });
+    return AnswerInto<BSTR>(text, nullptr, [&](BSTR& out) { out = NewBstr(element_->CurrentLocalizedControlType()); });
 }
 
 HRESULT ServerElement::get_CurrentIsEnabled(BOOL* enabled) {
-    return AnswerInto<BOOL>(enabled, FALSE,
-                            [&](BOOL& out) { out = element_->CurrentIsEnabled() ? TRUE : FALSE; });
+    return AnswerInto<BOOL>(enabled, FALSE, [&](BOOL& out) { out = element_->CurrentIsEnabled() ? TRUE : FALSE; });
 }
 
 HRESULT ServerElement::GetRuntimeId(SAFEARRAY** id) {
@@ -87,7 +84,7 @@ HRESULT ServerElement::SetFocus() {
 
 void* ServerElementArray::Find(REFIID iid) {
     return IsEqualIID(iid, __uuidof(IUIAutomationElementArray)) ? static_cast<IUIAutomationElementArray*>(this)
-                                                                 : nullptr;
+                                                                : nullptr;
 }
 
 HRESULT ServerElementArray::get_Length(int* length) {

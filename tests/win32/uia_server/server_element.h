@@ -34,16 +34,17 @@ public:
     HRESULT STDMETHODCALLTYPE SetFocus() override;
 
     // What the program never asks of an element.
-    HRESULT STDMETHODCALLTYPE FindFirstBuildCache(
-        enum TreeScope, IUIAutomationCondition*, IUIAutomationCacheRequest*, IUIAutomationElement**) override {
+    HRESULT STDMETHODCALLTYPE FindFirstBuildCache(enum TreeScope, IUIAutomationCondition*, IUIAutomationCacheRequest*,
+                                                  IUIAutomationElement**) override {
         return E_NOTIMPL;
     }
-    HRESULT STDMETHODCALLTYPE FindAllBuildCache(
-        enum TreeScope, IUIAutomationCondition*, IUIAutomationCacheRequest*, IUIAutomationElementArray**) override {
+    HRESULT STDMETHODCALLTYPE FindAllBuildCache(enum TreeScope, IUIAutomationCondition*, IUIAutomationCacheRequest*,
+                                                IUIAutomationElementArray**) override {
         return E_NOTIMPL;
     }
-    HRESULT STDMETHODCALLTYPE BuildUpdatedCache(
-        IUIAutomationCacheRequest*, IUIAutomationElement**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE BuildUpdatedCache(IUIAutomationCacheRequest*, IUIAutomationElement**) override {
+        return E_NOTIMPL;
+    }
     HRESULT STDMETHODCALLTYPE GetCurrentPropertyValueEx(PROPERTYID, BOOL, VARIANT*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetCachedPropertyValue(PROPERTYID, VARIANT*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetCachedPropertyValueEx(PROPERTYID, BOOL, VARIANT*) override { return E_NOTIMPL; }

@@ -29,9 +29,7 @@ HRESULT ServerInvokePattern::Invoke() {
 }
 
 HRESULT ServerValuePattern::SetValue(BSTR value) {
-    return Answer([&] {
-        pattern().SetValue(ToUtf8(std::wstring_view(value ? value : L"", SysStringLen(value))));
-    });
+    return Answer([&] { pattern().SetValue(ToUtf8(std::wstring_view(value ? value : L"", SysStringLen(value)))); });
 }
 
 HRESULT ServerWindowPattern::Close() {

@@ -58,15 +58,17 @@ public:
     HRESULT STDMETHODCALLTYPE get_CurrentIsModal(BOOL*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_CurrentIsTopmost(BOOL*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_CurrentWindowVisualState(enum WindowVisualState*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE get_CurrentWindowInteractionState(
-        enum WindowInteractionState*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE get_CurrentWindowInteractionState(enum WindowInteractionState*) override {
+        return E_NOTIMPL;
+    }
     HRESULT STDMETHODCALLTYPE get_CachedCanMaximize(BOOL*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_CachedCanMinimize(BOOL*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_CachedIsModal(BOOL*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_CachedIsTopmost(BOOL*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_CachedWindowVisualState(enum WindowVisualState*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE get_CachedWindowInteractionState(
-        enum WindowInteractionState*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE get_CachedWindowInteractionState(enum WindowInteractionState*) override {
+        return E_NOTIMPL;
+    }
 };
 
 class ServerSelectionItemPattern final

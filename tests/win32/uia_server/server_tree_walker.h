@@ -20,24 +20,36 @@ public:
     HRESULT STDMETHODCALLTYPE GetFirstChildElement(IUIAutomationElement* from, IUIAutomationElement** to) override;
     HRESULT STDMETHODCALLTYPE GetLastChildElement(IUIAutomationElement* from, IUIAutomationElement** to) override;
     HRESULT STDMETHODCALLTYPE GetNextSiblingElement(IUIAutomationElement* from, IUIAutomationElement** to) override;
-    HRESULT STDMETHODCALLTYPE GetPreviousSiblingElement(IUIAutomationElement* from,
-                                                        IUIAutomationElement** to) override;
+    HRESULT STDMETHODCALLTYPE GetPreviousSiblingElement(IUIAutomationElement* from, IUIAutomationElement** to) override;
 
     // What the program never asks of the walker.
-    HRESULT STDMETHODCALLTYPE NormalizeElement(
-        IUIAutomationElement*, IUIAutomationElement**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetParentElementBuildCache(
-        IUIAutomationElement*, IUIAutomationCacheRequest*, IUIAutomationElement**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetFirstChildElementBuildCache(
-        IUIAutomationElement*, IUIAutomationCacheRequest*, IUIAutomationElement**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetLastChildElementBuildCache(
-        IUIAutomationElement*, IUIAutomationCacheRequest*, IUIAutomationElement**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetNextSiblingElementBuildCache(
-        IUIAutomationElement*, IUIAutomationCacheRequest*, IUIAutomationElement**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetPreviousSiblingElementBuildCache(
-        IUIAutomationElement*, IUIAutomationCacheRequest*, IUIAutomationElement**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE NormalizeElementBuildCache(
-        IUIAutomationElement*, IUIAutomationCacheRequest*, IUIAutomationElement**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE NormalizeElement(IUIAutomationElement*, IUIAutomationElement**) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetParentElementBuildCache(IUIAutomationElement*, IUIAutomationCacheRequest*,
+                                                         IUIAutomationElement**) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetFirstChildElementBuildCache(IUIAutomationElement*, IUIAutomationCacheRequest*,
+                                                             IUIAutomationElement**) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetLastChildElementBuildCache(IUIAutomationElement*, IUIAutomationCacheRequest*,
+                                                            IUIAutomationElement**) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetNextSiblingElementBuildCache(IUIAutomationElement*, IUIAutomationCacheRequest*,
+                                                              IUIAutomationElement**) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetPreviousSiblingElementBuildCache(IUIAutomationElement*, IUIAutomationCacheRequest*,
+                                                                  IUIAutomationElement**) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE NormalizeElementBuildCache(IUIAutomationElement*, IUIAutomationCacheRequest*,
+                                                         IUIAutomationElement**) override {
+        return E_NOTIMPL;
+    }
     HRESULT STDMETHODCALLTYPE get_Condition(IUIAutomationCondition**) override { return E_NOTIMPL; }
 
 private:

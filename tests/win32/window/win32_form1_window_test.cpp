@@ -36,7 +36,8 @@ using testing::PressKeys;
 using testing::TypeText;
 
 struct MemorySettings : SettingsStore {
-    std::optional<std::string> Get(const std::string& app, const std::string& section, const std::string& key) override {
+    std::optional<std::string> Get(const std::string& app, const std::string& section,
+                                   const std::string& key) override {
         const auto found = values.find(app + "/" + section + "/" + key);
         return found == values.end() ? std::nullopt : std::optional(found->second);
     }
@@ -178,11 +179,21 @@ protected:
     Win32InstanceLock lock{L"Local\\TidemarkTest.Window." + std::to_wstring(GetCurrentProcessId())};
     Win32FileSystem files;
     Win32SpecialFolders specialFolders;
-    Platform platform{services.clock,       services.sleeper,         services.pump,
-                      services.keyboard,    settings,                 lock,
-                      boxesInUse,           services.processStarter,  services.browserLocation,
-                      services.windowOrder, services.beeper,          services.environment,
-                      services.locale,      services.automationFactory, files,
+    Platform platform{services.clock,
+                      services.sleeper,
+                      services.pump,
+                      services.keyboard,
+                      settings,
+                      lock,
+                      boxesInUse,
+                      services.processStarter,
+                      services.browserLocation,
+                      services.windowOrder,
+                      services.beeper,
+                      services.environment,
+                      services.locale,
+                      services.automationFactory,
+                      files,
                       specialFolders};
     Context context{platform};
     Form1 form{context};
@@ -283,8 +294,8 @@ TEST_F(Win32WindowTest, ControlsSitAtTheirTwipPositionsWithCaptionsFontsTooltips
 
     // Tab order as the dialog manager walks it; the disabled buttons are passed over.
     HWND focus = C("chkFAST");
-    for (const char* next : {"chkUSEN", "chkSPEED", "txtFileName", "txtInterval", "chkCloseEdge", "cmdStart",
-                             "cmdReport", "chkFAST"}) {
+    for (const char* next :
+         {"chkUSEN", "chkSPEED", "txtFileName", "txtInterval", "chkCloseEdge", "cmdStart", "cmdReport", "chkFAST"}) {
         focus = GetNextDlgTabItem(main, focus, FALSE);
         EXPECT_EQ(focus, C(next)) << next;
     }
@@ -444,8 +455,8 @@ std::vector<std::uint32_t> IconPixels(HICON icon, int& width) {
     format.bmiHeader.biCompression = BI_RGB;
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(bitmap.bmWidth) * bitmap.bmHeight);
     const HDC screen = GetDC(nullptr);
-    const int rows = GetDIBits(screen, info.hbmColor, 0, static_cast<UINT>(bitmap.bmHeight), pixels.data(), &format,
-                               DIB_RGB_COLORS);
+    const int rows =
+        GetDIBits(screen, info.hbmColor, 0, static_cast<UINT>(bitmap.bmHeight), pixels.data(), &format, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);

@@ -5,9 +5,7 @@
 namespace tidemark::win32::testing {
 
 namespace {
-void Send(std::vector<INPUT>& inputs) {
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
+void Send(std::vector<INPUT>& inputs) { SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)); }
 
 INPUT Key(WORD virtualKey, bool up) {
     INPUT input{};
