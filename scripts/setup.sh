@@ -6,7 +6,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 packages=(
-    cmake g++ make ninja-build pkg-config ccache
+    cmake g++ make ninja-build pkg-config ccache clang-format
     libgtest-dev googletest
     qt6-base-dev fonts-ipafont-gothic
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The whole test suite: native tests, the same under ASan+UBSan, the Windows
+# The whole test suite: the style check, native tests, the same under ASan+UBSan, the Windows
 # builds (64- and 32-bit), the Windows tests under Wine, Tidemark.exe under
 # Wine against the registered test UI Automation server, screenshots of the
 # Win32 window under Wine (build/win64/test-output), and the packages made
@@ -11,6 +11,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 
 jobs=$(nproc)
+# The sources keep the style of .clang-format.
+(cd "$root" && find src platform tests bench \( -name '*.cpp' -o -name '*.h' \) -print0 |
+    xargs -0 clang-format --dry-run -Werror)
+
 "$root/scripts/build.sh" native
 (cd "$root/build/native" && ctest --output-on-failure -j "$jobs")
 
