@@ -64,3 +64,17 @@ prepare_prefix() {
     # for it on every hide; unmanaged, Wine draws their frame itself.
     timeout 60 "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 }
+
+# Waits up to $1 tenths of a second for the command in the rest to succeed,
+# while the program under test (pid in $running) still runs.
+wait_for() {
+    local tenths=$1
+    shift
+    local tick
+    for tick in $(seq 1 "$tenths"); do
+        "$@" && return 0
+        kill -0 "$running" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}

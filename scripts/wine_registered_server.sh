@@ -35,17 +35,6 @@ fail() {
     [ -f "$work/run.log" ] && sed 's/^/  | /' "$work/run.log" >&2
     exit 1
 }
-wait_for() {
-    local tenths=$1
-    shift
-    local tick
-    for tick in $(seq 1 "$tenths"); do
-        "$@" && return 0
-        kill -0 "$running" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
-}
 windows_path() { echo "Z:${1//\//\\}"; }
 probe() { timeout 30 "$wine" "$probe_exe" "$@" 2>>"$work/probe.log"; }
 window_shown() { xwininfo -name Tidemark 2>/dev/null | grep -q IsViewable; }

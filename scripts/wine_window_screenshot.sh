@@ -40,20 +40,6 @@ fail() {
     exit 1
 }
 
-# Waits up to $2 tenths of a second for the command in the rest to succeed,
-# while the program under test still runs.
-wait_for() {
-    local tenths=$1
-    shift
-    local tick
-    for tick in $(seq 1 "$tenths"); do
-        "$@" && return 0
-        kill -0 "$running" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
-}
-
 shoot() {
     timeout 30 import -window root "$out/$1" || fail "import could not take $1"
     [ -s "$out/$1" ] || fail "$1 is empty"
