@@ -22,6 +22,7 @@
 #include "sim/sim_platform.h"
 #include "uia_tree/automation_factory.h"
 #include "throws_platform_error.h"
+#include "remove_tree.h"
 
 namespace tidemark::chromium {
 namespace {
@@ -61,7 +62,7 @@ protected:
         automation_.reset();
         browser_.reset();
         EXPECT_EQ(tree_.live().total(), 0) << "references left alive";
-        std::filesystem::remove_all(profile_);
+        test::RemoveTree(profile_);
     }
 
     Ref<uia::Condition> Where(uia::PropertyId id, const uia::PropertyValue& value) {

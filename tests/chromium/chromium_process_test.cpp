@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "throws_platform_error.h"
+#include "remove_tree.h"
 
 namespace tidemark::chromium {
 namespace {
@@ -34,7 +35,7 @@ public:
         std::filesystem::create_directories(TIDEMARK_TEST_OUTPUT_DIR);
         if (::mkdtemp(path_.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
     }
-    ~TempFolder() { std::filesystem::remove_all(path_); }
+    ~TempFolder() { test::RemoveTree(path_); }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
     const std::string& path() const { return path_; }

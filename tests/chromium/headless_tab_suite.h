@@ -14,6 +14,7 @@
 
 #include "chromium/chromium_process.h"
 #include "chromium/page_snapshot.h"
+#include "remove_tree.h"
 
 namespace tidemark::chromium {
 
@@ -35,7 +36,7 @@ protected:
 
     static void TearDownTestSuite() {
         browser_.reset();
-        std::filesystem::remove_all(profile_);
+        test::RemoveTree(profile_);
     }
 
     void SetUp() override {

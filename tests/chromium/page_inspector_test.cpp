@@ -20,6 +20,7 @@
 #include "scoped_variable.h"
 #include "site_server_process.h"
 #include "sites/site_table.h"
+#include "remove_tree.h"
 
 namespace tidemark::chromium {
 namespace {
@@ -80,7 +81,7 @@ protected:
         if (::mkdtemp(cache_.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
         cacheVariable_.emplace("XDG_CACHE_HOME", cache_);
     }
-    ~InspectPageTest() override { std::filesystem::remove_all(cache_); }
+    ~InspectPageTest() override { test::RemoveTree(cache_); }
 
     // What the inspector left where Tidemark keeps its profiles (the browser's
     // own dconf cache beside it is not ours); nullopt when it made nothing there.

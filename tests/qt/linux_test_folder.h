@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include "remove_tree.h"
 
 namespace tidemark::test_support {
 
@@ -18,7 +19,7 @@ public:
         std::filesystem::create_directories(TIDEMARK_TEST_OUTPUT_DIR);
         if (::mkdtemp(path_.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
     }
-    ~TestFolder() { std::filesystem::remove_all(path_); }
+    ~TestFolder() { test::RemoveTree(path_); }
     const std::string& path() const { return path_; }
     std::string operator/(const std::string& name) const { return path_ + "/" + name; }
 
