@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include <exception>
+
 #include "app/form1_layout.h"
 #include "app/form_settings.h"
 #include "app/form_validation.h"
@@ -159,12 +161,19 @@ void Form1::cmdReport_Click() {
         csvPath = FormCsvPath(context_.platform, txtFileName.Text);
         const report::ReportRequest request{csvPath, records.files.Folder() + txtFileName.Text + ".html",
                                             report::kDefaultBelowMbps};
-        const report::ReportMade made = report::MakeReport(records.files, request, context_.platform.clock.Now());
+        const report::ReportMade made =
+            report::MakeReport(records.files, request, context_.platform.clock.Now(), context_.platform.locale.Dates());
+        if (!made.refusal.empty()) return ShowInformation(made.refusal);
         records.viewer.Show(made.outputPath);
     } catch (const PlatformError& error) {
         ShowInformation(error.code() == kFileNotFound && !csvPath.empty()
                             ? "There is no result file yet: " + csvPath
                             : std::string("The report could not be made: ") + error.what());
+    } catch (const std::exception& error) {
+        // Whatever went wrong in reading a damaged file, the window goes on working.
+        ShowInformation(std::string("The report could not be made: ") + error.what());
+    } catch (...) {
+        ShowInformation("The report could not be made: an unknown error.");
     }
 }
 

@@ -129,6 +129,14 @@ public:
     virtual std::string WindowsDirectoryBuffer() = 0;
 };
 
+// What the locale writes into a date besides digits, so that its dates can be read back.
+struct DateWords {
+    std::array<std::vector<std::string>, 12> months;  // full and short names, January first
+    std::vector<std::string> am;
+    std::vector<std::string> pm;
+    std::string shortDateFormat;  // "d/M/yyyy", "yyyy/MM/dd", ...
+};
+
 // The user's locale: how numbers and dates are written.
 class Locale {
 public:
@@ -138,6 +146,8 @@ public:
     // The general date-and-time form: short date, a blank, long time; the
     // date alone when the time is exactly midnight. Whole seconds.
     virtual std::string FormatGeneralDate(const LocalDateTime& when) = 0;
+    // The words of FormatGeneralDate's dates; none where the platform does not tell.
+    virtual DateWords Dates() { return {}; }
 };
 
 // The automation object and the desktop window it starts from.

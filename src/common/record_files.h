@@ -33,6 +33,10 @@ public:
     // Text of the system's legacy code page (the Windows build's CSV) as UTF-8;
     // nullopt where the platform has none to offer.
     virtual std::optional<std::string> LegacyToUtf8(const std::string& bytes) = 0;
+    // A form of the path under which two names of one file compare equal
+    // (absolute, links resolved, in the platform's case rules); as given
+    // where the platform cannot tell.
+    virtual std::string PathKey(const std::string& path) { return path; }
 };
 
 class ReportViewer {

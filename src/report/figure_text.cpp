@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <string>
 
 #include "common/text.h"
@@ -22,6 +23,8 @@ constexpr std::array kUnits = {
     Unit{"bps", FigureKind::Speed, 0.000001}, Unit{"ms", FigureKind::Time, 1.0},
     Unit{"s", FigureKind::Time, 1000.0},
 };
+
+constexpr std::array<std::string_view, 2> kBeyond = {"above 100 Tbps", "longer than a day"};
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -67,33 +70,44 @@ FigureKind KindOf(Column column) {
     return column == kUsenPing || column == kUsenJitter || column == kSpeedPing ? FigureKind::Time : FigureKind::Speed;
 }
 
-std::optional<Reading> ReadFigure(std::string_view field, FigureKind kind) {
+FigureRead ReadFigure(std::string_view field, FigureKind kind) {
+    constexpr std::string_view kNotAFigure = "not a figure";
     const std::string text = TrimBlanks(field);
-    if (text.empty()) return Reading{Reading::State::Empty, 0.0};
-    if (text == "----") return Reading{Reading::State::NotChosen, 0.0};
+    if (text.empty()) return {Reading{Reading::State::Empty, 0.0}, {}};
+    if (text == "----") return {Reading{Reading::State::NotChosen, 0.0}, {}};
     // "--" or "--Mbps": the page's placeholder where its figure did not come.
     const std::size_t placeholderEnd = text.find_first_not_of("-\xE2\x80\x94");
     if (LowerAscii(text) == "error" || placeholderEnd == std::string::npos ||
         (placeholderEnd > 0 && IsUnit(std::string_view(text).substr(placeholderEnd))))
-        return Reading{Reading::State::Failed, 0.0};
+        return {Reading{Reading::State::Failed, 0.0}, {}};
 
     std::size_t numberEnd = 0;
     while (numberEnd < text.size() && (IsDigit(text[numberEnd]) || text[numberEnd] == '.' || text[numberEnd] == ','))
         ++numberEnd;
     const std::optional<std::string> number = PlainNumber(std::string_view(text).substr(0, numberEnd));
-    if (!number) return std::nullopt;
+    if (!number) return {std::nullopt, kNotAFigure};
     double value = 0.0;
     const auto [end, error] = std::from_chars(number->data(), number->data() + number->size(), value);
-    if (error != std::errc() || end != number->data() + number->size()) return std::nullopt;
+    if (error == std::errc::result_out_of_range)
+        return {std::nullopt, kBeyond[kind == FigureKind::Speed ? 0 : 1], true};
+    if (error != std::errc() || end != number->data() + number->size()) return {std::nullopt, kNotAFigure};
 
     const std::string unit = LowerAscii(TrimBlanks(std::string_view(text).substr(numberEnd)));
-    if (unit.empty()) return Reading{Reading::State::Value, value};  // the column's own unit
-    for (const Unit& known : kUnits)
-        if (known.name == unit) {
-            if (known.kind != kind) return std::nullopt;
-            return Reading{Reading::State::Value, value * known.factor};
-        }
-    return std::nullopt;
+    double factor = 1.0;  // no unit: the column's own
+    if (!unit.empty()) {
+        const Unit* found = nullptr;
+        for (const Unit& known : kUnits)
+            if (known.name == unit) found = &known;
+        if (found == nullptr) return {std::nullopt, "unknown unit"};
+        if (found->kind != kind)
+            return {std::nullopt, kind == FigureKind::Speed ? "a time, not a speed" : "a speed, not a time"};
+        factor = found->factor;
+    }
+    const double scaled = value * factor;
+    const double most = kind == FigureKind::Speed ? kMostMbps : kMostMs;
+    if (!std::isfinite(scaled) || scaled > most)
+        return {std::nullopt, kBeyond[kind == FigureKind::Speed ? 0 : 1], true};
+    return {Reading{Reading::State::Value, scaled}, {}};
 }
 
 }  // namespace tidemark::report

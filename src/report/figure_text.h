@@ -12,9 +12,18 @@ namespace tidemark::report {
 
 enum class FigureKind { Speed, Time };
 
-// nullopt when the field holds a figure this reader does not understand
-// (an unknown unit, a unit of the other kind, stray characters).
-std::optional<Reading> ReadFigure(std::string_view field, FigureKind kind);
+// No line is faster than this or answers slower than a day: a figure beyond
+// is damage, never a point on a chart.
+inline constexpr double kMostMbps = 100e6;  // 100 Tbps
+inline constexpr double kMostMs = 86400e3;
+
+struct FigureRead {
+    std::optional<Reading> reading;
+    std::string_view problem;  // why there is no reading: "not a figure", "above 100 Tbps", ...
+    bool outOfBounds = false;  // a figure, but beyond the bounds
+};
+
+FigureRead ReadFigure(std::string_view field, FigureKind kind);
 
 FigureKind KindOf(Column column);
 

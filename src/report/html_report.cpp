@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 
+#include "report/html_text.h"
+#include "report/number_text.h"
 #include "report/svg_chart.h"
 
 namespace tidemark::report {
@@ -14,6 +16,13 @@ constexpr const char* kFailureColour = "#d62728";
 constexpr std::array<const char*, kServices.size()> kServiceColours = {"#1f77b4", "#ff7f0e", "#2ca02c"};
 constexpr std::size_t kMostLinesNamed = 200;
 constexpr std::size_t kMostReasons = 40;
+// Bounds on text that comes from the files, so that no line can swell the page.
+constexpr std::size_t kMostNameBytes = 260;
+constexpr std::size_t kMostPlaceBytes = 1024;
+constexpr std::size_t kMostNoteBytes = 300;
+constexpr std::size_t kMostReasonBytes = 600;
+constexpr std::size_t kMostExcerptBytes = 200;
+constexpr std::size_t kMostNotes = 40;
 
 constexpr const char* kStyle = R"(
 body{font-family:"Segoe UI",Meiryo,"DejaVu Sans","Noto Sans","IPAPGothic",sans-serif;margin:24px auto;max-width:960px;color:#222;background:#fff}
@@ -35,13 +44,6 @@ std::string Cell(const std::string& text, const char* cls = nullptr) {
 
 std::string FigureCell(const Spread& spread, double value) {
     return Cell(spread.count == 0 ? "&#8211;" : Figure(value));
-}
-
-std::string Percent(std::size_t part, std::size_t whole) {
-    if (whole == 0) return "&#8211;";
-    char text[16];
-    std::snprintf(text, sizeof text, "%.1f%%", 100.0 * static_cast<double>(part) / static_cast<double>(whole));
-    return text;
 }
 
 void Summary(std::string& html, const ReportPage& page) {
@@ -149,13 +151,20 @@ void Reasons(std::string& html, const ReportPage& page) {
     if (notes.empty()) {
         html += "<p>No row has a note.</p>\n";
     } else {
+        std::vector<std::pair<std::string, std::size_t>> sorted(notes.begin(), notes.end());
+        std::stable_sort(sorted.begin(), sorted.end(),
+                         [](const auto& a, const auto& b) { return a.second > b.second; });
         html += "<table>\n<tr><th class=\"t\">Note in the result file</th><th>Runs</th></tr>\n";
-        for (const auto& [note, count] : notes)
-            html += "<tr>" + Cell(Escape(note), "t") + Cell(std::to_string(count)) + "</tr>\n";
+        for (std::size_t i = 0; i < sorted.size() && i < kMostNotes; ++i)
+            html += "<tr>" + Cell(EscapeClipped(sorted[i].first, kMostNoteBytes), "t") +
+                    Cell(std::to_string(sorted[i].second)) + "</tr>\n";
         html += "</table>\n";
+        if (sorted.size() > kMostNotes)
+            html +=
+                "<p class=\"meta\">" + std::to_string(sorted.size() - kMostNotes) + " rarer notes are not shown.</p>\n";
     }
     if (!page.failures) {
-        html += "<p>No run log was found (" + Escape(page.logPlace) +
+        html += "<p>No run log was found (" + EscapeClipped(page.logPlace, kMostPlaceBytes) +
                 "), so the reasons behind the notes are unknown.</p>\n";
         return;
     }
@@ -170,7 +179,8 @@ void Reasons(std::string& html, const ReportPage& page) {
         seen.last = std::max(seen.last, failure.time);
     }
     if (reasons.empty()) {
-        html += "<p>The run log (" + Escape(page.logPlace) + ") holds no failure of runs into this file.</p>\n";
+        html += "<p>The run log (" + EscapeClipped(page.logPlace, kMostPlaceBytes) +
+                ") holds no failure of runs into this file.</p>\n";
         return;
     }
     std::vector<std::pair<std::pair<std::string, std::string>, Seen>> sorted(reasons.begin(), reasons.end());
@@ -181,14 +191,15 @@ void Reasons(std::string& html, const ReportPage& page) {
         "<th class=\"t\">Last</th></tr>\n";
     for (std::size_t i = 0; i < sorted.size() && i < kMostReasons; ++i) {
         const auto& [key, seen] = sorted[i];
-        html += "<tr>" + Cell(Escape(key.first), "t") + Cell(Escape(key.second), "t") +
-                Cell(std::to_string(seen.count)) + Cell(StampText(seen.last), "t") + "</tr>\n";
+        html += "<tr>" + Cell(EscapeClipped(key.first, kMostReasonBytes), "t") +
+                Cell(EscapeClipped(key.second, kMostReasonBytes), "t") + Cell(std::to_string(seen.count)) +
+                Cell(StampText(seen.last), "t") + "</tr>\n";
     }
     html += "</table>\n";
     if (sorted.size() > kMostReasons)
         html +=
             "<p class=\"meta\">" + std::to_string(sorted.size() - kMostReasons) + " rarer reasons are not shown.</p>\n";
-    html += "<p class=\"meta\">From the run log " + Escape(page.logPlace) + ".</p>\n";
+    html += "<p class=\"meta\">From the run log " + EscapeClipped(page.logPlace, kMostPlaceBytes) + ".</p>\n";
 }
 
 void Unreadable(std::string& html, const ReportPage& page) {
@@ -201,8 +212,8 @@ void Unreadable(std::string& html, const ReportPage& page) {
     html += "<p class=\"bad\">" + std::to_string(lines.size()) + (lines.size() == 1 ? " line" : " lines") +
             " could not be read and are left out of every figure above:</p>\n<ul class=\"lines\">\n";
     for (std::size_t i = 0; i < lines.size() && i < kMostLinesNamed; ++i)
-        html += "<li>line " + std::to_string(lines[i].line) + ": " + Escape(lines[i].reason) + " &#8212; <code>" +
-                Escape(lines[i].text) + "</code></li>\n";
+        html += "<li>line " + std::to_string(lines[i].line) + ": " + EscapeClipped(lines[i].reason, kMostReasonBytes) +
+                " &#8212; <code>" + EscapeClipped(lines[i].text, kMostExcerptBytes) + "</code></li>\n";
     html += "</ul>\n";
     if (lines.size() > kMostLinesNamed)
         html += "<p class=\"meta\">and " + std::to_string(lines.size() - kMostLinesNamed) + " more.</p>\n";
@@ -215,16 +226,18 @@ std::string RenderReport(const ReportPage& page) {
     html.reserve(256 * 1024);
     html +=
         "<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\">\n<head>\n<meta charset=\"utf-8\"/>\n"
-        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/>\n<title>Tidemark report: " +
-        Escape(page.sourceName) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
-    html += "<h1>Tidemark report: " + Escape(page.sourceName) + "</h1>\n<p class=\"meta\">";
+        "<meta name=\"generator\" content=\"" +
+        std::string(kGenerator) +
+        "\"/>\n<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/>\n<title>Tidemark report: " +
+        EscapeClipped(page.sourceName, kMostNameBytes) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
+    html += "<h1>Tidemark report: " + EscapeClipped(page.sourceName, kMostNameBytes) + "</h1>\n<p class=\"meta\">";
     if (stats.runs == 0) {
         html += "No measurement could be read from this file.";
     } else {
         html += std::to_string(stats.runs) + " runs from " + StampText(stats.first) + " to " + StampText(stats.last) +
                 ", " + std::to_string(stats.failedRuns) + " of them with a failure.";
     }
-    html += " Made " + Escape(page.generatedAt) + ".";
+    html += " Made " + EscapeClipped(page.generatedAt, kMostNameBytes) + ".";
     if (page.history.legacyText) html += " The file is not UTF-8 and was read in the system's legacy code page.";
     html += "</p>\n";
     if (stats.runs > 0) {

@@ -14,6 +14,9 @@
 
 namespace tidemark::report {
 
+// Named in every page's head, so that a page can be told from a file that only looks like one.
+inline constexpr std::string_view kGenerator = "Tidemark report";
+
 struct ReportPage {
     std::string sourceName;   // the result file's name
     std::string generatedAt;  // local time, "2026-01-05 09:03:07"

@@ -1,13 +1,14 @@
 #include "report/log_reasons.h"
 
-#include "common/text.h"
-#include "report/csv_reader.h"
+#include <map>
+
+#include "report/text_encoding.h"
 #include "run/run_log.h"
 
 namespace tidemark::report {
 
 namespace {
-constexpr std::string_view kInto = " into ";
+constexpr std::size_t kMostTextBytes = 1000;
 
 // "2026-01-05 09:03:07" at the start of a line.
 bool ReadStamp(std::string_view line, LocalStamp& stamp) {
@@ -35,8 +36,9 @@ std::string FileNameOf(std::string_view path) {
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
-std::vector<LogFailure> ReadLogFailures(std::string_view logText, std::string_view csvFileName) {
-    const std::string wanted = LowerAscii(csvFileName);
+std::vector<LogFailure> ReadLogFailures(std::string_view logText, const std::string& csvPath, const PathKey& key) {
+    const std::string wanted = key(csvPath);
+    std::map<std::string, bool, std::less<>> known;  // each logged path asks the platform once
     std::vector<LogFailure> failures;
     bool inWantedRun = false;
     std::size_t start = 0;
@@ -54,14 +56,17 @@ std::vector<LogFailure> ReadLogFailures(std::string_view logText, std::string_vi
         const std::string_view kind = rest.substr(0, kindEnd);
         const std::string_view text = kindEnd == std::string_view::npos ? std::string_view() : rest.substr(kindEnd + 1);
         if (kind == run_log::kStart) {
-            const std::size_t into = text.rfind(kInto);
-            inWantedRun = into != std::string_view::npos && LowerAscii(text.substr(into + kInto.size())) == wanted;
+            inWantedRun = false;
+        } else if (kind == run_log::kFile) {
+            auto found = known.find(text);
+            if (found == known.end()) found = known.emplace(std::string(text), key(PathFromLog(text)) == wanted).first;
+            inWantedRun = found->second;
         } else if (kind == run_log::kFail && inWantedRun) {
             const std::size_t colon = text.find(": ");
-            LogFailure failure{stamp, "", ValidUtf8(text)};
+            LogFailure failure{stamp, "", ClippedUtf8(text, kMostTextBytes)};
             if (colon != std::string_view::npos) {
-                failure.stage = ValidUtf8(text.substr(0, colon));
-                failure.reason = ValidUtf8(text.substr(colon + 2));
+                failure.stage = ClippedUtf8(text.substr(0, colon), kMostTextBytes);
+                failure.reason = ClippedUtf8(text.substr(colon + 2), kMostTextBytes);
             }
             failures.push_back(std::move(failure));
         } else if (kind == run_log::kEnd) {

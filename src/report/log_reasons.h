@@ -2,6 +2,7 @@
 
 // The reasons of failed runs, read back from the run log.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,10 +17,13 @@ struct LogFailure {
     std::string reason;  // the platform's own text and code, the page shown
 };
 
-// The failures logged by runs into the result file named `csvFileName`
-// ("Tidemark.csv", compared without regard to ASCII case), in the log's order.
-// Lines that are not the log's own are passed over.
-std::vector<LogFailure> ReadLogFailures(std::string_view logText, std::string_view csvFileName);
+// Two paths name one file when their keys are equal (RecordFiles::PathKey).
+using PathKey = std::function<std::string(const std::string&)>;
+
+// The failures logged by runs whose FILE line names the result file at
+// `csvPath`, in the log's order. Runs without one (older logs) are passed
+// over, as are lines that are not the log's own. Texts are valid UTF-8.
+std::vector<LogFailure> ReadLogFailures(std::string_view logText, const std::string& csvPath, const PathKey& key);
 
 // The last path component, after '/' or '\'.
 std::string FileNameOf(std::string_view path);

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <set>
+
+#include "report/html_text.h"
+#include "report/number_text.h"
 
 namespace tidemark::report {
 
@@ -18,12 +20,13 @@ constexpr int kPlotWidth = kWidth - kLeft - kRight;
 constexpr int kPlotHeight = kHeight - kTop - kBottom;
 constexpr std::int64_t kHour = 3600;
 constexpr std::int64_t kDay = 24 * kHour;
+constexpr std::int64_t kYear = 365 * kDay;
+// Bounds on the grid lines whatever the figures and times: no loop runs longer than these.
+constexpr int kMostValueLines = 12;
+constexpr int kMostTimeLines = 16;
+constexpr int kTimeLinesWanted = 9;
 
-std::string Number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", value);
-    return text;
-}
+std::string Number(double value) { return Coordinate(value); }
 
 // 1, 2, 2.5 or 5 times a power of ten, at least `rough`.
 double NiceStep(double rough) {
@@ -49,10 +52,13 @@ std::string Open(const std::string& title) {
 
 // The y axis: grid lines and figures; answers the scale's top.
 double YAxis(std::string& svg, double maxValue, const std::string& unit) {
+    if (!std::isfinite(maxValue)) maxValue = 1;
     const double step = NiceStep(std::max(maxValue, 1e-9) / 5);
     const double top = std::max(step, std::ceil(maxValue / step) * step);
     const Scale scale{0, 1, top};
-    for (double y = 0; y <= top + step / 2; y += step) {
+    for (int line = 0; line < kMostValueLines; ++line) {
+        const double y = line * step;
+        if (y > top + step / 2) break;
         const std::string at = Number(scale.Y(y));
         svg += "<line class=\"grid\" x1=\"" + std::to_string(kLeft) + "\" x2=\"" + std::to_string(kLeft + kPlotWidth) +
                "\" y1=\"" + at + "\" y2=\"" + at + "\"/>\n<text class=\"yl\" x=\"" + std::to_string(kLeft - 6) +
@@ -77,14 +83,17 @@ void TimeAxis(std::string& svg, const Scale& scale) {
     const double span = scale.xMax - scale.xMin;
     static constexpr std::int64_t kSteps[] = {kHour,    3 * kHour, 6 * kHour, 12 * kHour, kDay,      2 * kDay,
                                               7 * kDay, 14 * kDay, 28 * kDay, 56 * kDay,  91 * kDay, 182 * kDay};
-    std::int64_t step = kSteps[std::size(kSteps) - 1];
+    // Beyond half-years, whole years; the data's span never sets the number of lines.
+    std::int64_t step =
+        std::max<std::int64_t>(1, static_cast<std::int64_t>(std::ceil(span / kTimeLinesWanted / kYear))) * kYear;
     for (const std::int64_t candidate : kSteps)
-        if (span / static_cast<double>(candidate) <= 9) {
+        if (span / static_cast<double>(candidate) <= kTimeLinesWanted) {
             step = candidate;
             break;
         }
     const auto first = static_cast<std::int64_t>(std::ceil(scale.xMin / static_cast<double>(step))) * step;
-    for (std::int64_t t = first; static_cast<double>(t) <= scale.xMax; t += step) {
+    std::int64_t t = first;
+    for (int line = 0; line < kMostTimeLines && static_cast<double>(t) <= scale.xMax; ++line, t += step) {
         const std::string x = Number(scale.X(static_cast<double>(t)));
         const LocalStamp stamp{t};
         const std::string label =
@@ -143,39 +152,6 @@ void Ticks(std::string& svg, const Scale& scale, const FailureTicks& ticks, int 
            Escape(ticks.label) + ": " + std::to_string(ticks.times.size()) + "</title></path>\n";
 }
 }  // namespace
-
-std::string Escape(std::string_view text) {
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-            case '&': escaped += "&amp;"; break;
-            case '<': escaped += "&lt;"; break;
-            case '>': escaped += "&gt;"; break;
-            case '"': escaped += "&quot;"; break;
-            case '\'': escaped += "&#39;"; break;
-            default:
-                // Control characters are not allowed in XML.
-                if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n') {
-                    escaped += ' ';
-                } else {
-                    escaped += c;
-                }
-        }
-    }
-    return escaped;
-}
-
-std::string Figure(double value) {
-    char text[32];
-    const double size = std::fabs(value);
-    std::snprintf(text, sizeof text,
-                  size >= 100 || value == std::floor(value) ? "%.0f"
-                  : size >= 10                              ? "%.1f"
-                                                            : "%.2f",
-                  value);
-    return text;
-}
 
 std::string TimeChart(const std::string& title, const std::string& unit, LocalStamp first, LocalStamp last,
                       const std::vector<TimeSeries>& series, const std::vector<FailureTicks>& failures) {

@@ -41,10 +41,4 @@ struct HourSeries {
 // percentile) as a band.
 std::string HourChart(const std::string& title, const std::string& unit, const std::vector<HourSeries>& series);
 
-// Text made safe for XML and HTML alike.
-std::string Escape(std::string_view text);
-
-// A figure with the decimals that suit its size: 943, 94.5, 9.45.
-std::string Figure(double value);
-
 }  // namespace tidemark::report

@@ -1,8 +1,10 @@
 #include "run/run_log.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <exception>
+
+#include "common/machine_number.h"
 
 namespace tidemark {
 
@@ -50,12 +52,43 @@ std::string ErrorText(const PlatformError& error) {
     return "error " + code + (what.empty() || what == code ? "" : ": " + what);
 }
 
-std::string LogTimeText(const LocalDateTime& when) {
-    const long seconds = static_cast<long>(std::floor(when.secondsSinceMidnight));
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02ld:%02ld:%02ld", when.year, when.month, when.day,
-                  seconds / 3600, seconds / 60 % 60, seconds % 60);
+std::string PathInLog(std::string_view path) {
+    std::string text;
+    text.reserve(path.size());
+    for (const char c : path) {
+        if (c == '%') {
+            text += "%25";
+        } else if (c == '\r') {
+            text += "%0D";
+        } else if (c == '\n') {
+            text += "%0A";
+        } else {
+            text += c;
+        }
+    }
     return text;
+}
+
+std::string PathFromLog(std::string_view text) {
+    std::string path;
+    path.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::string_view code = text.substr(i, 3);
+        if (code == "%25" || code == "%0D" || code == "%0A") {
+            path += code == "%25" ? '%' : code == "%0D" ? '\r' : '\n';
+            i += 2;
+        } else {
+            path += text[i];
+        }
+    }
+    return path;
+}
+
+std::string LogTimeText(const LocalDateTime& when) {
+    const long seconds = std::clamp(static_cast<long>(std::floor(when.secondsSinceMidnight)), 0L, 86399L);
+    return PaddedNumber(when.year, 4) + "-" + PaddedNumber(when.month, 2) + "-" + PaddedNumber(when.day, 2) + " " +
+           PaddedNumber(seconds / 3600, 2) + ":" + PaddedNumber(seconds / 60 % 60, 2) + ":" +
+           PaddedNumber(seconds % 60, 2);
 }
 
 }  // namespace tidemark

@@ -21,6 +21,8 @@ inline constexpr std::uint64_t kRotateBytes = 256 * 1024;
 
 // The kinds of line; the report reads them back.
 inline constexpr std::string_view kStart = "START";
+// After START: the result file's full path, as PathInLog writes it.
+inline constexpr std::string_view kFile = "FILE";
 inline constexpr std::string_view kStep = "STEP";
 inline constexpr std::string_view kResult = "RESULT";
 inline constexpr std::string_view kFail = "FAIL";
@@ -43,6 +45,11 @@ private:
 
 // "error 0x80004005: the element's tab has closed": the code and the platform's own text.
 std::string ErrorText(const PlatformError& error);
+
+// The path with '%', CR and LF as %25, %0D and %0A, so that the line holds it whole.
+std::string PathInLog(std::string_view path);
+// The path PathInLog wrote.
+std::string PathFromLog(std::string_view text);
 
 // "2026-01-05 09:03:07".
 std::string LogTimeText(const LocalDateTime& when);

@@ -70,6 +70,7 @@ private:
         for (ResultPair& pair : pairs_) pair = {std::string(run_text::kNotObtained), ""};
         stage_ = "result file";
         file_.emplace(context_.platform, settings_.fileName);
+        log_.Write(run_log::kFile, PathInLog(file_->Path()));
         if (!file_->WriteHeaderIfNew() && file_->InUse()) {
             Fail("the result file " + file_->Path() + " is held by another program");
             BringFormToFront(context_.platform);

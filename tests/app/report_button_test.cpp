@@ -58,6 +58,25 @@ TEST_F(ReportButtonTest, ShowsTheReportOfTheCurrentFileWithTheReasonsOfItsFailed
     form.cmdReport_Click();
     ASSERT_EQ(sim.messageBoxes.shown().size(), 2u);
     EXPECT_EQ(sim.messageBoxes.shown()[1].text.rfind("The report could not be made: ", 0), 0u);
+
+    // Whatever reading the file throws is a message, and the window goes on working.
+    files.failure = kSOk;
+    files.readRunsOutOfMemory = true;
+    form.cmdReport_Click();
+    ASSERT_EQ(sim.messageBoxes.shown().size(), 3u);
+    EXPECT_EQ(sim.messageBoxes.shown()[2].text.rfind("The report could not be made: ", 0), 0u);
+    files.readRunsOutOfMemory = false;
+
+    // The page's place holds something that is not a report: it stays.
+    files.files[viewer.shown[0]] = "my own notes";
+    form.cmdReport_Click();
+    ASSERT_EQ(sim.messageBoxes.shown().size(), 4u);
+    EXPECT_EQ(sim.messageBoxes.shown()[3].text,
+              "The report is not written to " + viewer.shown[0] + ": that file is not a page Tidemark wrote.");
+    EXPECT_EQ(files.Contents(viewer.shown[0]), "my own notes");
+    files.files.erase(viewer.shown[0]);
+    form.cmdReport_Click();
+    EXPECT_EQ(viewer.shown.size(), 2u);
 }
 
 }  // namespace

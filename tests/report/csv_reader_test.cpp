@@ -94,15 +94,19 @@ TEST(CsvReader, WindowsAnsiTextIsReadThroughTheLegacyDecoderOrSafelyWithoutOne) 
     EXPECT_TRUE(IsUtf8(plain.unreadable[0].reason));
 
     // The platform's decoder turns the code page into the real characters.
-    const History decoded = ReadHistory(file, [](const std::string& bytes) {
-        std::string text = bytes;
-        for (const auto& [from, to] : {std::pair<std::string, std::string>{kCp932Pm, kUtf8Pm},
-                                       {kCp932Test, "\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88"},
-                                       {"\x8C\xDF\x91\x4F", "\xE5\x8D\x88\xE5\x89\x8D"},
-                                       {"\xFF", "?"}})
-            for (std::size_t at; (at = text.find(from)) != std::string::npos;) text.replace(at, from.size(), to);
-        return std::optional<std::string>(text);
-    });
+    const History decoded =
+        ReadHistory(file, {[](const std::string& bytes) {
+                               std::string text = bytes;
+                               for (const auto& [from, to] : {std::pair<std::string, std::string>{kCp932Pm, kUtf8Pm},
+                                                              {kCp932Test, "\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88"},
+                                                              {"\x8C\xDF\x91\x4F", "\xE5\x8D\x88\xE5\x89\x8D"},
+                                                              {"\xFF", "?"}})
+                                   for (std::size_t at; (at = text.find(from)) != std::string::npos;)
+                                       text.replace(at, from.size(), to);
+                               return std::optional<std::string>(text);
+                           },
+                           {},
+                           {}});
     ASSERT_EQ(decoded.rows.size(), 1u);
     EXPECT_EQ(decoded.rows[0].note, "\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88");
     EXPECT_EQ(decoded.rows[0].time.seconds, At(2024, 1, 5, 21, 3, 7).seconds);

@@ -1,10 +1,13 @@
 #pragma once
 
 // The record's files in memory, for tests: a state folder with a Windows-like
-// path, the simulated Documents folder's files to read, a switch that makes
-// every write fail, and a viewer that keeps what it was asked to show.
+// path, the simulated Documents folder's files to read, folders (which cannot
+// be read as files), a switch that makes every write fail, one that makes
+// reading run out of memory, and a viewer that keeps what it was asked to show.
 
 #include <map>
+#include <new>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -36,6 +39,8 @@ public:
         files.erase(from);
     }
     std::optional<std::string> Read(const std::string& path) override {
+        if (readRunsOutOfMemory) throw std::bad_alloc();
+        if (folders.contains(path)) throw PlatformError(kEAccessDenied, "cannot read " + path + ": a folder");
         const auto found = files.find(path);
         if (found != files.end()) return found->second;
         if (documents != nullptr && documents->FileExists(path)) return documents->Contents(path);
@@ -54,7 +59,9 @@ public:
     }
 
     std::map<std::string, std::string> files;
+    std::set<std::string> folders;
     HResult failure = kSOk;  // every write and the folder fail with it
+    bool readRunsOutOfMemory = false;
     sim::SimFileSystem* documents = nullptr;
 };
 

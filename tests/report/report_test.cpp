@@ -58,18 +58,29 @@ TEST(ReportCommand, WritesOnePageWithTheFiguresTheLogsReasonsAndTheLinesNotRead)
     MemoryRecordFiles files;
     const std::string csv = "C:\\Users\\user\\Documents\\Tidemark.csv";
     files.files[csv] = kSmallFile;
-    // Runs into another file and lines that are not the log's own are passed over.
+    // Runs into other files, one of the same name in another folder, runs of
+    // older logs that name no path, and lines that are not the log's own are
+    // passed over.
     files.files[std::string(MemoryRecordFiles::kFolder) + "tidemark.log.1"] =
         "2024-01-05 08:00:00 START FAST into Other.csv\n"
+        "2024-01-05 08:00:00 FILE C:\\Users\\user\\Documents\\Other.csv\n"
         "2024-01-05 08:00:09 FAIL FAST: error 0x80004005: another file's failure\n"
-        "2024-01-05 08:00:10 END An error occurred in the test !!\n";
+        "2024-01-05 08:00:10 END An error occurred in the test !!\n"
+        "2024-01-05 08:10:00 START FAST into Tidemark.csv\n"
+        "2024-01-05 08:10:00 FILE D:\\Elsewhere\\Tidemark.csv\n"
+        "2024-01-05 08:10:09 FAIL FAST: error 0x80004005: a namesake's failure\n"
+        "2024-01-05 08:10:10 END An error occurred in the test !!\n"
+        "2024-01-05 08:20:00 START FAST into Tidemark.csv\n"
+        "2024-01-05 08:20:09 FAIL FAST: error 0x80004005: an older log's failure\n";
     files.files[std::string(MemoryRecordFiles::kFolder) + "tidemark.log"] =
         "not a log line\n"
-        "2024-01-06 21:00:00 START FAST into tidemark.csv\n"
+        "2024-01-06 21:00:00 START FAST into Tidemark.csv\n"
+        "2024-01-06 21:00:00 FILE C:\\Users\\user\\Documents\\Tidemark.csv\n"
         "2024-01-06 21:00:09 FAIL FAST: error 0x800705B4: DevTools did not take Accessibility.getFullAXTree in time\n"
         "2024-01-06 21:00:10 END An error occurred in the test !!\n";
     std::ostringstream out, err;
-    EXPECT_EQ(RunReportCommand(files, {csv, "--below", "25"}, {2024, 1, 7, 3600.0}, out, err), 0) << err.str();
+    EXPECT_EQ(RunReportCommand(files, {"--below", "25", "--report", csv}, {2024, 1, 7, 3600.0}, out, err), 0)
+        << err.str();
     EXPECT_EQ(out.str(), "C:\\Users\\user\\Documents\\Tidemark.html: 5 runs, 1 line not read\n");
     const std::string html = files.Contents("C:\\Users\\user\\Documents\\Tidemark.html");
 
@@ -79,7 +90,9 @@ TEST(ReportCommand, WritesOnePageWithTheFiguresTheLogsReasonsAndTheLinesNotRead)
     EXPECT_NE(html.find("<td class=\"t\">2024-01-05</td><td>3</td><td>0</td><td>20</td><td>10</td>"),
               std::string::npos);
     EXPECT_NE(html.find("DevTools did not take Accessibility.getFullAXTree in time"), std::string::npos);
-    EXPECT_EQ(html.find("another file's failure"), std::string::npos);
+    EXPECT_EQ(html.find("another file&#39;s failure"), std::string::npos);
+    EXPECT_EQ(html.find("a namesake&#39;s failure"), std::string::npos);
+    EXPECT_EQ(html.find("an older log&#39;s failure"), std::string::npos);
     EXPECT_NE(html.find("line 8: 4 fields where a row has 11"), std::string::npos);
     EXPECT_NE(html.find("Made 2024-01-07 01:00:00."), std::string::npos);
     EXPECT_EQ(html.find("<script"), std::string::npos);
@@ -89,22 +102,40 @@ TEST(ReportCommand, WritesOnePageWithTheFiguresTheLogsReasonsAndTheLinesNotRead)
     // Wrong arguments, and a file that is not there.
     std::ostringstream quiet;
     EXPECT_EQ(RunReportCommand(files, {}, {}, quiet, quiet), 2);
-    EXPECT_EQ(RunReportCommand(files, {csv, "--below", "0"}, {}, quiet, quiet), 2);
-    EXPECT_EQ(RunReportCommand(files, {csv, "--frobnicate"}, {}, quiet, quiet), 2);
+    EXPECT_EQ(RunReportCommand(files, {"--report", csv, "--below", "0"}, {}, quiet, quiet), 2);
+    EXPECT_EQ(RunReportCommand(files, {"--report", csv, "--frobnicate"}, {}, quiet, quiet), 2);
     std::ostringstream missing;
-    EXPECT_EQ(RunReportCommand(files, {"C:\\nowhere.csv"}, {}, quiet, missing), 1);
+    EXPECT_EQ(RunReportCommand(files, {"--report", "C:\\nowhere.csv"}, {}, quiet, missing), 1);
     EXPECT_NE(missing.str().find("there is no result file C:\\nowhere.csv (0x80070002)"), std::string::npos)
         << missing.str();
 }
 
-TEST(ReportCommand, ArgumentsAndTheDefaultOutput) {
-    const ReportArguments given = ParseReportArguments({"/home/u/Documents/line.csv", "--output", "/tmp/r.html"});
-    ASSERT_TRUE(given.request);
+TEST(ReportCommand, OneArgumentReaderForEveryPlatform) {
+    const ReportArguments given =
+        ParseReportArguments({"--output=/tmp/r.html", "--report", "/home/u/Documents/line.csv", "--below=2.5"});
+    ASSERT_TRUE(given.request) << given.error;
+    EXPECT_EQ(given.request->csvPath, "/home/u/Documents/line.csv");
     EXPECT_EQ(given.request->outputPath, "/tmp/r.html");
-    EXPECT_EQ(given.request->belowMbps, kDefaultBelowMbps);
-    EXPECT_EQ(ParseReportArguments({"a.csv", "b.csv"}).error, "--report takes one result file; also given: b.csv");
-    EXPECT_EQ(ParseReportArguments({"a.csv", "--output"}).error, "--output needs a file name");
+    EXPECT_EQ(given.request->belowMbps, 2.5);
+    EXPECT_EQ(ParseReportArguments({"--report=a.csv"}).request->belowMbps, kDefaultBelowMbps);
+    EXPECT_EQ(ParseReportArguments({"--report", "a.csv", "-o", "x.html"}).request->outputPath, "x.html");
 
+    const auto error = [](std::vector<std::string> arguments) { return ParseReportArguments(arguments).error; };
+    EXPECT_EQ(error({"--report", "a.csv", "b.csv"}), "--report takes one result file; also given: b.csv");
+    EXPECT_EQ(error({"--report", "a.csv", "--report", "b.csv"}), "--report takes one result file; also given: b.csv");
+    EXPECT_EQ(error({"--report", "a.csv", "--output"}), "--output needs a file name");
+    EXPECT_EQ(error({"--report", "--simulated"}), "--report needs a result file (FILE.csv)");
+    EXPECT_EQ(error({"--output", "x.html"}), "--output and --below go with --report FILE.csv");
+    EXPECT_EQ(error({"--inspect", "https://fast.com/", "--report", "a.csv"}),
+              "--report cannot be asked together with --inspect");
+    // Speeds that are no speed: not finite, not positive, beyond any line.
+    for (const char* below : {"inf", "nan", "-5", "0", "1e400", "2e8", "fast", "10Mbps", ""})
+        EXPECT_NE(error({"--report", "a.csv", "--below", below}), "") << below;
+    EXPECT_TRUE(AsksForReport({"-platform", "offscreen", "--below=3"}));
+    EXPECT_FALSE(AsksForReport({"--simulated", "--reported"}));
+}
+
+TEST(ReportCommand, TheDefaultOutputAndAFileWithNothingInIt) {
     // With no log, the page says where it looked, and an empty file is no crash.
     MemoryRecordFiles files;
     files.files["/home/u/Documents/.csv"] = "";
