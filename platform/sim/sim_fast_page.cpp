@@ -1,6 +1,6 @@
 #include "sim/sim_fast_page.h"
 
-#include <cstdio>
+#include "common/machine_number.h"
 
 namespace tidemark::sim {
 
@@ -8,10 +8,8 @@ namespace {
 namespace control = uia::control;
 
 std::string Figure(double mbps) {
-    char text[32];
     // FAST shows whole numbers from 10 up and one decimal below.
-    std::snprintf(text, sizeof text, mbps >= 10 ? "%.0f" : "%.1f", mbps);
-    return text;
+    return FixedText(mbps, mbps >= 10 ? 0 : 1);
 }
 }  // namespace
 

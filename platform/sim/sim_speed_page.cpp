@@ -1,6 +1,6 @@
 #include "sim/sim_speed_page.h"
 
-#include <cstdio>
+#include "common/machine_number.h"
 
 namespace tidemark::sim {
 
@@ -14,15 +14,9 @@ constexpr const char* kUploadUpdated = "result-item result-item-first-class resu
 constexpr const char* kLatency = "result-item result-item-latency result-data-latency-item";
 constexpr const char* kLatencyUpdated = "result-item result-item-latency result-data-latency-item updated";
 
-std::string Format(const char* format, double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
-std::string Speed(double mbps) { return Format("%.2f", mbps); }
+std::string Speed(double mbps) { return FixedText(mbps, 2); }
 // Whole milliseconds, with one decimal below ten.
-std::string Ping(double ms) { return Format(ms >= 10 ? "%.0f" : "%.1f", ms); }
+std::string Ping(double ms) { return FixedText(ms, ms >= 10 ? 0 : 1); }
 
 bool StillShowing(const std::weak_ptr<EdgePage>& page) {
     const auto loaded = page.lock();

@@ -1,7 +1,8 @@
 #include "sim/sim_usen_page.h"
 
 #include <algorithm>
-#include <cstdio>
+
+#include "common/machine_number.h"
 
 namespace tidemark::sim {
 
@@ -14,9 +15,7 @@ struct Parts {
 };
 
 Parts Split(double value, int decimals) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    const std::string shown = text;
+    const std::string shown = FixedText(value, decimals);
     const std::size_t stop = shown.find('.');
     return {shown.substr(0, stop), shown.substr(stop)};
 }
