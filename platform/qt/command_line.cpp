@@ -57,6 +57,17 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption platform("platform", "Qt's platform plugin for the window, as QT_QPA_PLATFORM.", "NAME");
     parser.addOptions({simulated, inspect, report, output, below, platform});
 
+    // The report's options are read by the core's one reader, as on Windows.
+    std::vector<std::string> given;
+    for (qsizetype i = 1; i < arguments.size(); ++i) given.push_back(arguments[i].toStdString());
+    if (report::AsksForReport(given)) {
+        const report::ReportArguments parsed = report::ParseReportArguments(given);
+        if (!parsed.request) return Refused(parser, QString::fromStdString(parsed.error));
+        CommandLine line;
+        line.report = parsed.request;
+        return line;
+    }
+
     if (!parser.parse(arguments)) return Refused(parser, parser.errorText());
     if (!parser.positionalArguments().isEmpty()) {
         return Refused(parser, "Unexpected argument '" + parser.positionalArguments().first() + "'.");
@@ -74,24 +85,6 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         const QString address = parser.value(inspect);
         if (address.isEmpty() || address.startsWith('-')) return Refused(parser, "--inspect needs an address.");
         line.inspect = address.toStdString();
-    }
-    if (parser.isSet(report)) {
-        report::ReportRequest request;
-        const QString csv = parser.value(report);
-        if (csv.isEmpty() || csv.startsWith('-')) return Refused(parser, "--report needs a result file (FILE.csv).");
-        if (line.inspect) return Refused(parser, "--inspect and --report cannot be asked together.");
-        request.csvPath = csv.toStdString();
-        request.outputPath = parser.value(output).toStdString();
-        if (parser.isSet(below)) {
-            bool number = false;
-            request.belowMbps = parser.value(below).toDouble(&number);
-            if (!number || !(request.belowMbps > 0)) {
-                return Refused(parser, "--below needs a speed in Mbps greater than 0.");
-            }
-        }
-        line.report = request;
-    } else if (parser.isSet(output) || parser.isSet(below)) {
-        return Refused(parser, "--output and --below go with --report.");
     }
     return line;
 }

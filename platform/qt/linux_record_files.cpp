@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include <QStringDecoder>
 
@@ -109,6 +110,13 @@ std::optional<std::string> LinuxRecordFiles::LegacyToUtf8(const std::string& byt
     const QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
     if (decoder.hasError()) return std::nullopt;
     return text.toStdString();
+}
+
+std::string LinuxRecordFiles::PathKey(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path canonical = std::filesystem::weakly_canonical(path, error);
+    if (error) return std::filesystem::absolute(path, error).lexically_normal().string();
+    return canonical.string();
 }
 
 }  // namespace tidemark::qt

@@ -18,6 +18,7 @@ public:
     std::optional<std::string> Read(const std::string& path) override;
     void Write(const std::string& path, const std::string& bytes) override;
     std::optional<std::string> LegacyToUtf8(const std::string& bytes) override;
+    std::string PathKey(const std::string& path) override;
 };
 
 // The state folder the environment names, without its trailing slash.

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "qt/linux_record_files.h"
+#include "qt/qt_locale.h"
 #include "qt/qt_system_services.h"
 #include "report/report_command.h"
 
@@ -11,7 +12,8 @@ namespace tidemark::qt {
 int RunReport(const report::ReportRequest& request) {
     LinuxRecordFiles files;
     QtClock clock;
-    return report::WriteReport(files, request, clock.Now(), std::cout, std::cerr);
+    QtLocale locale;
+    return report::WriteReport(files, request, clock.Now(), std::cout, std::cerr, locale.Dates());
 }
 
 }  // namespace tidemark::qt

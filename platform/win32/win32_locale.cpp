@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cmath>
+#include <utility>
 
 #include "wide_text.h"
 #include "win32_error.h"
@@ -23,10 +24,9 @@ std::string Answer(const char* what, Call call) {
     return ToUtf8(text);
 }
 
-std::string LocaleInfo(LCTYPE item) {
-    return Answer("GetLocaleInfoEx", [item](LPWSTR buffer, int length) {
-        return GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, item, buffer, length);
-    });
+std::string LocaleInfo(const wchar_t* name, LCTYPE item) {
+    return Answer("GetLocaleInfoEx",
+                  [name, item](LPWSTR buffer, int length) { return GetLocaleInfoEx(name, item, buffer, length); });
 }
 
 // Whole seconds: the fraction of the reading is dropped.
@@ -43,21 +43,37 @@ SYSTEMTIME ToSystemTime(const LocalDateTime& when) {
 }
 }  // namespace
 
-std::string Win32Locale::DecimalSeparator() { return LocaleInfo(LOCALE_SDECIMAL); }
+const wchar_t* Win32Locale::Name() const { return name_ ? name_->c_str() : LOCALE_NAME_USER_DEFAULT; }
 
-std::string Win32Locale::GroupSeparator() { return LocaleInfo(LOCALE_STHOUSAND); }
+std::string Win32Locale::DecimalSeparator() { return LocaleInfo(Name(), LOCALE_SDECIMAL); }
+
+std::string Win32Locale::GroupSeparator() { return LocaleInfo(Name(), LOCALE_STHOUSAND); }
 
 std::string Win32Locale::FormatGeneralDate(const LocalDateTime& when) {
     const SYSTEMTIME time = ToSystemTime(when);
-    std::string text = Answer("GetDateFormatEx", [&time](LPWSTR buffer, int length) {
-        return GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, &time, nullptr, buffer, length, nullptr);
+    const wchar_t* name = Name();
+    std::string text = Answer("GetDateFormatEx", [name, &time](LPWSTR buffer, int length) {
+        return GetDateFormatEx(name, DATE_SHORTDATE, &time, nullptr, buffer, length, nullptr);
     });
     if (time.wHour == 0 && time.wMinute == 0 && time.wSecond == 0) return text;
     text += ' ';
-    text += Answer("GetTimeFormatEx", [&time](LPWSTR buffer, int length) {
-        return GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &time, nullptr, buffer, length);
+    text += Answer("GetTimeFormatEx", [name, &time](LPWSTR buffer, int length) {
+        return GetTimeFormatEx(name, 0, &time, nullptr, buffer, length);
     });
     return text;
+}
+
+DateWords Win32Locale::Dates() {
+    DateWords words;
+    for (LCTYPE month = 0; month < 12; ++month) {
+        auto& names = words.months[month];
+        names.push_back(LocaleInfo(Name(), LOCALE_SMONTHNAME1 + month));
+        names.push_back(LocaleInfo(Name(), LOCALE_SABBREVMONTHNAME1 + month));
+    }
+    words.am.push_back(LocaleInfo(Name(), LOCALE_S1159));
+    words.pm.push_back(LocaleInfo(Name(), LOCALE_S2359));
+    words.shortDateFormat = LocaleInfo(Name(), LOCALE_SSHORTDATE);
+    return words;
 }
 
 }  // namespace tidemark::win32

@@ -107,6 +107,23 @@ std::optional<std::string> Win32RecordFiles::LegacyToUtf8(const std::string& byt
     }
 }
 
+std::string Win32RecordFiles::PathKey(const std::string& path) {
+    try {
+        const std::wstring wide = ToWide(path);
+        const DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+        if (needed == 0) return path;
+        std::wstring full(needed, L'\0');
+        const DWORD length = GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
+        if (length == 0 || length >= needed) return path;
+        full.resize(length);
+        // NTFS names are compared without regard to case.
+        CharLowerBuffW(full.data(), length);
+        return ToUtf8(full);
+    } catch (const PlatformError&) {
+        return path;
+    }
+}
+
 void Win32ReportViewer::Show(const std::string& path) {
     const auto result = reinterpret_cast<INT_PTR>(
         ShellExecuteW(nullptr, L"open", ToWide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL));

@@ -17,6 +17,7 @@ public:
     std::optional<std::string> Read(const std::string& path) override;
     void Write(const std::string& path, const std::string& bytes) override;
     std::optional<std::string> LegacyToUtf8(const std::string& bytes) override;
+    std::string PathKey(const std::string& path) override;
 };
 
 // The shell's default program for the file: the browser for a page.

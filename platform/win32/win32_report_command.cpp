@@ -11,6 +11,7 @@
 #include "report/report_command.h"
 #include "win32/wide_text.h"
 #include "win32/win32_clock.h"
+#include "win32/win32_locale.h"
 #include "win32/win32_record_files.h"
 
 namespace tidemark::win32 {
@@ -47,14 +48,19 @@ void Say(DWORD which, const std::string& text) {
 }  // namespace
 
 std::optional<int> RunReportIfAsked() {
-    std::vector<std::string> arguments = Arguments();
-    if (arguments.empty() || arguments.front() != "--report") return std::nullopt;
-    arguments.erase(arguments.begin());
+    const std::vector<std::string> arguments = Arguments();
+    if (!report::AsksForReport(arguments)) return std::nullopt;
     AttachConsole(ATTACH_PARENT_PROCESS);
     Win32RecordFiles files;
     Win32Clock clock;
     std::ostringstream out, err;
-    const int status = report::RunReportCommand(files, arguments, clock.Now(), out, err);
+    DateWords words;
+    try {
+        words = Win32Locale().Dates();
+    } catch (const PlatformError&) {
+        // The dates are read with the forms every locale shares.
+    }
+    const int status = report::RunReportCommand(files, arguments, clock.Now(), out, err, words);
     Say(STD_OUTPUT_HANDLE, out.str());
     Say(STD_ERROR_HANDLE, err.str());
     return status;

@@ -42,11 +42,13 @@ def sample_rows():
     return "".join(rows)
 
 
-def sample_log():
+def sample_log(csv):
     return ("2026-03-02 02:30:00 START FAST USEN SPEED into sample.csv\n"
+            f"2026-03-02 02:30:00 FILE {csv}\n"
             "2026-03-02 02:30:31 FAIL USEN: the page's title did not show in time; page shown: \"404 Not Found\"\n"
             "2026-03-02 02:30:32 END Test timed out !! | note: Test timed out.\n"
             "2026-03-02 11:30:00 START FAST USEN SPEED into sample.csv\n"
+            f"2026-03-02 11:30:00 FILE {csv}\n"
             "2026-03-02 11:30:02 FAIL FAST: error 0x800705B4: DevTools did not take Accessibility.getFullAXTree in time\n"
             "2026-03-02 11:30:03 END An error occurred in the test !! | note: An error occurred in the test.\n")
 
@@ -86,6 +88,46 @@ def check_page(path):
     return len(charts)
 
 
+def comma_locale(environment, work):
+    """German settings, where the decimal separator is a comma; made with localedef when the machine has none."""
+    environment = dict(environment, LC_ALL="de_DE.UTF-8", LANG="de_DE.UTF-8")
+    have = subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout.split()
+    if "de_DE.utf8" not in have:
+        place = os.path.join(work, "locales")
+        os.makedirs(place)
+        subprocess.run(["localedef", "-i", "de_DE", "-f", "UTF-8", os.path.join(place, "de_DE.UTF-8")], check=True,
+                       timeout=120)
+        environment["LOCPATH"] = place
+    probe = subprocess.run(["python3", "-c", "import locale; locale.setlocale(locale.LC_ALL, ''); "
+                            "print(locale.localeconv()['decimal_point'])"], capture_output=True, text=True,
+                           env=environment)
+    if probe.stdout.strip() != ",":
+        fail(f"the German locale does not write a decimal comma: {probe.stdout!r} {probe.stderr!r}")
+    return environment
+
+
+def check_machine_numbers(path):
+    """Under a comma-decimal locale the page's numbers are still written for machines."""
+    with open(path, encoding="utf-8") as page:
+        text = page.read()
+    root = ET.fromstring(text)
+    checked = 0
+    for e in root.iter():
+        for name in ("x", "y", "x1", "x2", "y1", "y2", "cx", "cy", "width", "height"):
+            if name in e.attrib:
+                float(e.attrib[name])  # raises on "230,0"
+                checked += 1
+        if "points" in e.attrib:
+            for pair in e.attrib["points"].split():
+                x, y = pair.split(",")
+                float(x), float(y)
+                checked += 1
+    cells = re.findall(r"<td>(\d+[.,]\d+%?)</td>", text)
+    if not cells or any("," in cell for cell in cells):
+        fail(f"table figures follow the locale: {cells[:5]}")
+    print(f"comma-decimal locale: {checked} coordinates and {len(cells)} table figures written with a point")
+
+
 def render(chromium, page, screenshot, charts):
     base = [chromium, "--headless=new", "--disable-gpu", "--hide-scrollbars", "--no-first-run",
             "--enable-logging=stderr", "--v=0", "--window-size=1000,3000"]
@@ -123,7 +165,7 @@ def main():
         state = os.path.join(work, "state")
         os.makedirs(os.path.join(state, "tidemark"))
         with open(os.path.join(state, "tidemark", "tidemark.log"), "w", encoding="utf-8") as log:
-            log.write(sample_log())
+            log.write(sample_log(csv))
         page = os.path.join(output, "report.html")
         environment = dict(os.environ, XDG_STATE_HOME=state)
         environment.pop("DISPLAY", None)
@@ -132,6 +174,12 @@ def main():
         if made.returncode != 0:
             fail(f"Tidemark --report ended with {made.returncode}: {made.stderr}")
         print(made.stdout.strip())
+        comma_page = os.path.join(output, "report-de.html")
+        made = subprocess.run([tidemark, "--report", csv, "--output", comma_page, "--below", "100"],
+                              capture_output=True, text=True, env=comma_locale(environment, work), timeout=60)
+        if made.returncode != 0:
+            fail(f"Tidemark --report under a comma-decimal locale ended with {made.returncode}: {made.stderr}")
+    check_machine_numbers(comma_page)
     charts = check_page(page)
     render(chromium, page, os.path.join(output, "report.png"), charts)
 

@@ -44,12 +44,19 @@ TEST(Win32RecordFiles, TheStateFolderAndItsFilesAndAReportOfAnAnsiResultFile) {
     files.Write(csv, Utf8ToAnsi(ResultFileHeader() + row));
     const std::string page = folder + "\xE9\x80\x9F\xE5\xBA\xA6.html";
     std::ostringstream out, err;
-    EXPECT_EQ(report::RunReportCommand(files, {csv}, {2024, 1, 6, 0.0}, out, err), 0) << err.str();
+    EXPECT_EQ(report::RunReportCommand(files, {"--report", csv}, {2024, 1, 6, 0.0}, out, err), 0) << err.str();
     const std::optional<std::string> html = files.Read(page);
     ASSERT_TRUE(html);
     EXPECT_NE(html->find("1 runs from 2024-01-05 09:03"), std::string::npos);
     EXPECT_EQ(files.LegacyToUtf8(Utf8ToAnsi(note)), note);
     EXPECT_NE(html->find(note), std::string::npos) << "the note, decoded from the code page";
+
+    // The record is never written over, also when named in another case or by a relative path.
+    std::string upper = csv;
+    upper.replace(upper.size() - 3, 3, "CSV");
+    EXPECT_EQ(files.PathKey(upper), files.PathKey(csv));
+    EXPECT_EQ(report::RunReportCommand(files, {"--report", csv, "--output", upper}, {}, out, err), 2);
+    EXPECT_EQ(files.Read(csv), Utf8ToAnsi(ResultFileHeader() + row));
     DeleteFileW(ToWide(csv).c_str());
     DeleteFileW(ToWide(page).c_str());
 }
