@@ -13,7 +13,7 @@ packages=(
     wine64 xvfb xauth imagemagick python3 libxtst6
     chromium nlohmann-json3-dev libcpp-httplib-dev openbox x11-utils
     librsvg2-bin nsis zip file dpkg-dev lintian
-    clang-14 libfuzzer-14-dev libclang-rt-14-dev locales
+    clang-14 libfuzzer-14-dev libclang-rt-14-dev locales libexpat1-dev
     prometheus prometheus-node-exporter systemd stress-ng linux-perf
 )
 

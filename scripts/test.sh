@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The whole test suite: the style check, native tests, the same under ASan+UBSan, the Windows
+# The whole test suite: the style check, native tests, the fuzz stage, the same under ASan+UBSan, the Windows
 # builds (64- and 32-bit), the Windows tests under Wine, Tidemark.exe under
 # Wine against the registered test UI Automation server, screenshots of the
 # Win32 window under Wine (build/win64/test-output), and the packages made
@@ -17,6 +17,9 @@ jobs=$(nproc)
 
 "$root/scripts/build.sh" native
 (cd "$root/build/native" && ctest --output-on-failure -j "$jobs")
+
+# The readers and the page writer under libFuzzer, a minute a target.
+"$root/scripts/fuzz.sh" 60
 
 "$root/scripts/build.sh" asan
 (cd "$root/build/asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
