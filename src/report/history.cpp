@@ -1,6 +1,6 @@
 #include "report/history.h"
 
-#include <cstdio>
+#include "common/machine_number.h"
 
 namespace tidemark::report {
 
@@ -24,16 +24,12 @@ bool HistoryRow::failed() const {
 std::string DayText(std::int64_t day) {
     int y = 0, m = 0, d = 0;
     CivilFromDays(day, y, m, d);
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", y, m, d);
-    return text;
+    return PaddedNumber(y, 4) + "-" + PaddedNumber(m, 2) + "-" + PaddedNumber(d, 2);
 }
 
 std::string StampText(LocalStamp stamp) {
     const std::int64_t inDay = stamp.seconds - stamp.Day() * kSecondsPerDay;
-    char text[16];
-    std::snprintf(text, sizeof text, " %02d:%02d", static_cast<int>(inDay / 3600), static_cast<int>(inDay / 60 % 60));
-    return DayText(stamp.Day()) + text;
+    return DayText(stamp.Day()) + " " + PaddedNumber(inDay / 3600, 2) + ":" + PaddedNumber(inDay / 60 % 60, 2);
 }
 
 }  // namespace tidemark::report

@@ -1,5 +1,6 @@
 #include "run/run_log.h"
 
+#include "report/log_reasons.h"
 #include "report/memory_record_files.h"
 #include "run/run_speed_tests.h"
 #include "run/run_test.h"
@@ -35,6 +36,7 @@ TEST_F(RunLogTest, AFailedRunLeavesThePlatformsOwnTextAndCodeAndThePageItShowed)
     Run();
     const std::string clean = files.Log();
     EXPECT_NE(clean.find(" START FAST USEN SPEED into Tidemark.csv\n"), std::string::npos) << clean;
+    EXPECT_NE(clean.find(" FILE " + csvPath + "\n"), std::string::npos) << clean;
     EXPECT_NE(clean.find(" RESULT USEN: 94.52Mbps 38.21Mbps 12.3ms 2.1ms\n"), std::string::npos) << clean;
     EXPECT_NE(clean.find(" END All Test completed\n"), std::string::npos) << clean;
     EXPECT_EQ(clean.find(" FAIL "), std::string::npos) << clean;
@@ -71,6 +73,29 @@ TEST_F(RunLogTest, ALogThatCannotBeWrittenLeavesTheRunAndItsRowAsTheyWere) {
     EXPECT_EQ(Csv(),
               before + RowNow(std::string(run_text::kErrorNote), "Error,Error,Error,Error,Error,Error,Error,Error"));
     EXPECT_EQ(host.statuses.back(), run_text::kErrorStatus);
+}
+
+TEST_F(RunLogTest, TheReportFindsTheFailuresOfItsOwnFileWhateverItsNameHolds) {
+    // Two files whose names the older " into NAME" reading could not tell apart.
+    const std::string tricky = "100% sure into Tidemark";
+    settings.fileName = tricky;
+    sim.processStarter.FailWith(kFileNotFound);
+    Run();
+    settings.fileName = "Tidemark";
+    Run();
+    const std::string trickyPath = std::string(sim::SimFileSystem::kDocuments) + "\\" + tricky + ".csv";
+    EXPECT_TRUE(Logged(" FILE " + std::string(sim::SimFileSystem::kDocuments) + "\\100%25 sure into Tidemark.csv\n"))
+        << files.Log();
+    const auto same = [](const std::string& path) { return path; };
+    EXPECT_EQ(report::ReadLogFailures(files.Log(), trickyPath, same).size(), 1u);
+    EXPECT_EQ(report::ReadLogFailures(files.Log(), csvPath, same).size(), 1u);
+    EXPECT_EQ(
+        report::ReadLogFailures(files.Log(), std::string(sim::SimFileSystem::kDocuments) + "\\Tidemark", same).size(),
+        0u);
+
+    // A path with a line break in it stays on its line and reads back whole.
+    EXPECT_EQ(PathFromLog(PathInLog("/home/u/a\r\nb %0A.csv")), "/home/u/a\r\nb %0A.csv");
+    EXPECT_EQ(PathInLog("/home/u/a\r\nb %0A.csv").find_first_of("\r\n"), std::string::npos);
 }
 
 TEST(RunLogRotation, TheLogStaysWithinItsBoundAndKeepsOneOldFile) {
