@@ -15,6 +15,7 @@ std::optional<DateOrder> OrderOfFormat(std::string_view format) {
     if (letters == "yMd") return DateOrder::YearMonthDay;
     if (letters == "dMy") return DateOrder::DayMonthYear;
     if (letters == "Mdy") return DateOrder::MonthDayYear;
+    if (letters == "ydM") return DateOrder::YearDayMonth;
     return std::nullopt;
 }
 

@@ -7,7 +7,8 @@
 
 namespace tidemark::report {
 
-enum class DateOrder { YearMonthDay, DayMonthYear, MonthDayYear };
+// Year-day-month is rare (Kyrgyz on Windows) and taken only when the locale says so.
+enum class DateOrder { YearMonthDay, DayMonthYear, MonthDayYear, YearDayMonth };
 
 // The order of y, M and d in a date format such as "d.M.yy" or "yyyy/MM/dd"
 // (Qt's and Windows' letters alike); nullopt when it holds not all three.

@@ -162,7 +162,8 @@ std::optional<Date> DateOf(const Pieces& pieces, DateOrder order) {
     if (pieces.namedMonth != kNoMonth) {
         // The year is the longer number, else where the order puts it.
         const bool yearFirst = pieces.dateDigits[0] > pieces.dateDigits[1] ||
-                               (pieces.dateDigits[0] == pieces.dateDigits[1] && order == DateOrder::YearMonthDay);
+                               (pieces.dateDigits[0] == pieces.dateDigits[1] &&
+                                (order == DateOrder::YearMonthDay || order == DateOrder::YearDayMonth));
         date = {pieces.date[yearFirst ? 0 : 1], pieces.namedMonth, pieces.date[yearFirst ? 1 : 0]};
         yearDigits = pieces.dateDigits[yearFirst ? 0 : 1];
     } else {
@@ -171,6 +172,7 @@ std::optional<Date> DateOf(const Pieces& pieces, DateOrder order) {
             case DateOrder::YearMonthDay: date = {n[0], n[1], n[2]}, yearDigits = pieces.dateDigits[0]; break;
             case DateOrder::MonthDayYear: date = {n[2], n[0], n[1]}, yearDigits = pieces.dateDigits[2]; break;
             case DateOrder::DayMonthYear: date = {n[2], n[1], n[0]}, yearDigits = pieces.dateDigits[2]; break;
+            case DateOrder::YearDayMonth: date = {n[0], n[2], n[1]}, yearDigits = pieces.dateDigits[0]; break;
         }
     }
     if (yearDigits != 4 && yearDigits != 2) return std::nullopt;

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -62,6 +64,8 @@ TEST(Win32DatesRoundTrip, EveryFormWindowsWritesReadsBackInEveryLocale) {
         }
     }
     EXPECT_GT(tried, 100u);
+    if (std::getenv("TIDEMARK_LIST_DATES") != nullptr)
+        for (const std::string& failure : failures) std::printf("%s\n", failure.c_str());
     EXPECT_TRUE(failures.empty()) << failures.size() << " dates did not read back, first: " << failures.front()
                                   << (failures.size() > 1 ? "\n" + failures[1] : "")
                                   << (failures.size() > 2 ? "\n" + failures[2] : "");
