@@ -101,9 +101,9 @@ ReportArguments ParseReportArguments(const std::vector<std::string>& arguments) 
         } else if (i + 1 < arguments.size() && !(arguments[i + 1].starts_with("-") && arguments[i + 1] != "-")) {
             value = arguments[i + 1];
         }
-        const bool inline_value = equals != std::string::npos && option.size() == equals;
+        const bool inlineValue = equals != std::string::npos && option.size() == equals;
         auto take = [&] {
-            if (!inline_value && value) ++i;
+            if (!inlineValue && value) ++i;
         };
         if (option == "--report") {
             if (!value || value->empty()) {
@@ -132,9 +132,9 @@ ReportArguments ParseReportArguments(const std::vector<std::string>& arguments) 
             take();
         } else if (option.starts_with("-") && option != "-") {
             fail("--report cannot be asked together with " + option);
-        } else if (reportGiven || request.csvPath.empty()) {
-            fail(request.csvPath.empty() ? "--report needs a result file (FILE.csv); given: " + option
-                                         : "--report takes one result file; also given: " + option);
+        } else {
+            fail(reportGiven ? "--report takes one result file; also given: " + option
+                             : "unexpected argument " + option + ": the result file goes after --report");
         }
     }
     if (!reportGiven) fail("--output and --below go with --report FILE.csv");
