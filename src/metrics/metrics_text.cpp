@@ -32,9 +32,10 @@ constexpr std::string_view kLastRunAt = "tidemark_last_run_timestamp_seconds";
 constexpr std::string_view kLastRunSuccess = "tidemark_last_run_success";
 constexpr std::string_view kRuns = "tidemark_runs_total";
 
+// Fifteen significant digits: all a page shows, and the unit conversion's last-bit error gone.
 std::string Number(double value) {
     char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, value);
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15);
     return std::string(text, result.ptr);
 }
 
