@@ -7,7 +7,9 @@
 # - the 64-bit installer, under Wine in a prefix of its own: /S installs
 #   Tidemark.exe, the Start-menu shortcut and the Uninstall key; the
 #   uninstaller that key names removes all three and leaves the user's
-#   result file and settings alone;
+#   result file and settings alone; without /STARTATSIGNIN nothing is
+#   written under the Run key, with it `"...\Tidemark.exe" --start` is, and
+#   the uninstaller removes it;
 # - the 32-bit installer and both zips: the right width (Wine here runs
 #   64-bit programs only) and the version in their version resources.
 set -euo pipefail
@@ -57,7 +59,7 @@ expect_version_resource() {
 [ -f "$deb" ] || fail "$deb is missing; run scripts/package.sh"
 note "contents of $(basename "$deb"):"
 dpkg -c "$deb" | tee "$work/contents"
-allowed='^\./usr/(bin/tidemark|share/applications/tidemark\.desktop|share/icons/hicolor/([0-9]+x[0-9]+/apps/tidemark\.png|scalable/apps/tidemark\.svg)|share/man/man1/tidemark\.1\.gz|share/doc/tidemark/(copyright|changelog\.gz))$'
+allowed='^\./usr/(bin/tidemark|lib/systemd/user/tidemark\.(service|timer)|share/applications/tidemark\.desktop|share/icons/hicolor/([0-9]+x[0-9]+/apps/tidemark\.png|scalable/apps/tidemark\.svg)|share/man/man1/tidemark\.1\.gz|share/doc/tidemark/(copyright|changelog\.gz))$'
 others=$(awk '$1 !~ /^d/ { print $6 }' "$work/contents" | grep -Ev "$allowed" || true)
 [ -z "$others" ] || fail "the package carries files it should not: $others"
 for size in 16 22 24 32 48 64 128 256; do
@@ -80,6 +82,15 @@ sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" 
 answer=$(env -u DISPLAY -u WAYLAND_DISPLAY tidemark --version) || fail "tidemark --version ended with an error"
 [ "$answer" = "Tidemark $version" ] || fail "tidemark --version said \"$answer\", not \"Tidemark $version\""
 note "installed: $answer"
+# The timer's user units, shipped but not turned on; systemd's own checker
+# finds their program and man page as installed.
+for unit in tidemark.service tidemark.timer; do
+    [ -f "/usr/lib/systemd/user/$unit" ] || fail "no /usr/lib/systemd/user/$unit"
+done
+systemd-analyze verify /usr/lib/systemd/user/tidemark.service /usr/lib/systemd/user/tidemark.timer ||
+    fail "systemd-analyze verify refused the units"
+[ ! -e /etc/systemd/user/timers.target.wants/tidemark.timer ] || fail "the package turned the timer on"
+note "systemd-analyze verify passes on tidemark.service and tidemark.timer"
 sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq tidemark >"$work/apt.log" 2>&1 ||
     { cat "$work/apt.log" >&2; fail "apt-get could not remove tidemark"; }
 installed=
@@ -123,6 +134,7 @@ prepare_prefix
 in_wine() { timeout 60 "$wine" "$@" 2>/dev/null | tr -d '\r'; }
 unix_path() { in_wine winepath -u "$1"; }
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Tidemark'
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 registry_value() { in_wine reg query "$1" /v "$2" | awk -v name="$2" '$1 == name { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'; }
 
 timeout 120 "$wine" "$setup64" /S >/dev/null 2>&1 || fail "the silent install ended with an error"
@@ -139,6 +151,7 @@ done
 [ "$(registry_value "$uninstall_key" DisplayVersion)" = "$version" ] || fail "the Uninstall key's DisplayVersion is not $version"
 [ "$(unix_path "$(registry_value "$uninstall_key" InstallLocation)")" = "$programs" ] ||
     fail "the Uninstall key's InstallLocation is not $programs"
+[ -z "$(registry_value "$run_key" Tidemark)" ] || fail "an install without /STARTATSIGNIN wrote the Run key"
 note "installed under Wine into $programs ($(($(registry_value "$uninstall_key" EstimatedSize))) KiB), the shortcut and the Uninstall key"
 
 # What the user made while Tidemark was installed.
@@ -155,13 +168,30 @@ quiet=$(registry_value "$uninstall_key" QuietUninstallString)
 [[ $quiet =~ ^\"([^\"]+)\"\ /S$ ]] || fail "the QuietUninstallString is \"$quiet\""
 timeout 60 "$wine" "${BASH_REMATCH[1]}" /S >/dev/null 2>&1 || fail "the silent uninstall ended with an error"
 gone() { [ ! -e "$programs" ] && [ ! -e "$shortcut" ] && ! in_wine reg query "$uninstall_key" >/dev/null; }
-for _ in $(seq 1 300); do
-    gone && break
-    sleep 0.2
-done
+wait_gone() {
+    for _ in $(seq 1 300); do
+        gone && [ -z "$(registry_value "$run_key" Tidemark)" ] && break
+        sleep 0.2
+    done
+}
+wait_gone
 [ ! -e "$programs" ] || fail "the uninstall left $programs: $(ls -A "$programs" | tr '\n' ' ')"
 [ ! -e "$shortcut" ] || fail "the uninstall left the Start-menu shortcut"
 in_wine reg query "$uninstall_key" >/dev/null && fail "the uninstall left the Uninstall key"
 cmp -s "$result" "$work/line.csv" || fail "the uninstall touched the result file in Documents"
 [ "$(registry_value 'HKCU\Software\Tidemark\Setting' txtFileName)" = line ] || fail "the uninstall touched the settings"
 note "uninstalled under Wine: the program, the shortcut and the Uninstall key are gone; $(readlink -f "$result") and the settings stay"
+
+# "Start measuring when I sign in", chosen for a silent install: the user's
+# Run key starts the installed program with --start; the uninstaller takes it away.
+timeout 120 "$wine" "$setup64" /S /STARTATSIGNIN >/dev/null 2>&1 || fail "the silent install with /STARTATSIGNIN ended with an error"
+run_value=$(registry_value "$run_key" Tidemark)
+[[ $run_value =~ ^\"([^\"]+)\"\ --start$ ]] && [ "$(unix_path "${BASH_REMATCH[1]}")" = "$programs/Tidemark.exe" ] ||
+    fail "the Run key's Tidemark value is \"$run_value\", not the installed Tidemark.exe with --start"
+quiet=$(registry_value "$uninstall_key" QuietUninstallString)
+[[ $quiet =~ ^\"([^\"]+)\"\ /S$ ]] || fail "the QuietUninstallString is \"$quiet\""
+timeout 60 "$wine" "${BASH_REMATCH[1]}" /S >/dev/null 2>&1 || fail "the second silent uninstall ended with an error"
+wait_gone
+[ -z "$(registry_value "$run_key" Tidemark)" ] || fail "the uninstall left the Run key's Tidemark value"
+gone || fail "the second uninstall left the program, the shortcut or the Uninstall key"
+note "with /STARTATSIGNIN the Run key starts $run_value; the uninstaller removed it"

@@ -3,7 +3,10 @@
 # of its own where the server's DLL is registered under CUIAutomation8's
 # class id and a stand-in msedge.exe sits at Edge's standard path. Start
 # must measure all three services through the real adapter and write a row
-# of figures; Stop and closing end it. Every wait is bounded.
+# of figures; Stop and closing end it. Then the same without anybody at the
+# window: --run-once beside the window ends 3, alone it measures, prints its
+# row, writes the metrics and ends 0, with a service the window does not know
+# it ends 2; --start measures at once. Every wait is bounded.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -93,6 +96,13 @@ if not data.startswith(header) or not row.fullmatch(data[len(header):]):
 print("wine_registered_server: row %s" % data[len(header):].decode().strip())
 PY
 
+# The window holds the one-instance lock: a second Tidemark writes nothing.
+status=0
+timeout 120 "$wine" "$build/platform/win32/Tidemark.exe" --run-once --metrics "$(windows_path "$work")" \
+    >"$work/locked.out" 2>&1 || status=$?
+[ "$status" -eq 3 ] || fail "--run-once beside the window ended with $status, not 3: $(cat "$work/locked.out")"
+[ ! -e "$work/tidemark.prom" ] || fail "--run-once beside the window wrote metrics"
+
 python3 "$root/scripts/x_keys.py" alt+a
 wait_for 150 status_is "" || fail "Stop did not clear the status line; it reads \"$(status_now)\""
 python3 "$root/scripts/x_keys.py" alt+F4
@@ -104,3 +114,44 @@ kill -0 "$running" 2>/dev/null && fail "Tidemark.exe did not end when its window
 wait "$running" || fail "Tidemark.exe ended with an error"
 running=
 echo "wine_registered_server: Tidemark.exe measured FAST, USEN and SPEED through the test server and wrote its row"
+
+# One run as a timer starts it, through the same adapter, into the same file.
+mkdir -p "$work/metrics"
+status=0
+timeout 900 "$wine" "$build/platform/win32/Tidemark.exe" --run-once --metrics "$(windows_path "$work/metrics")" \
+    >"$work/once.out" 2>"$work/once.err" || status=$?
+[ "$status" -eq 0 ] || fail "--run-once ended with $status: $(cat "$work/once.out" "$work/once.err")"
+once=$(tr -d '\r' <"$work/once.out")
+[[ $once =~ \|\ All\ Test\ completed\ \|\ FAST\ [0-9.]+Mbps\ \|\ USEN\ [0-9.]+Mbps ]] || fail "--run-once printed \"$once\""
+[ "$(grep -c Mbps "$result")" -eq 2 ] || fail "--run-once did not append its row to $result"
+promtool check metrics <"$work/metrics/tidemark.prom" || fail "promtool refused Tidemark.exe's metrics"
+for service in fast usen speed; do
+    grep -q "^tidemark_download_bytes_per_second{service=\"$service\"} [0-9]" "$work/metrics/tidemark.prom" ||
+        fail "no $service download in the metrics: $(cat "$work/metrics/tidemark.prom")"
+done
+status=0
+timeout 120 "$wine" "$build/platform/win32/Tidemark.exe" --run-once --services fast,ookla >/dev/null \
+    2>"$work/refused" || status=$?
+[ "$status" -eq 2 ] || fail "--services fast,ookla ended with $status, not 2"
+grep -q ookla "$work/refused" || fail "the refusal does not name the service: $(cat "$work/refused")"
+echo "wine_registered_server: Tidemark.exe --run-once: $once"
+
+# --start: the window measures at once, and its run leaves the metrics too.
+mkdir -p "$work/window-metrics"
+timeout 900 "$wine" "$build/platform/win32/Tidemark.exe" --start --metrics "$(windows_path "$work/window-metrics")" \
+    >"$work/run.log" 2>&1 &
+running=$!
+wait_for 9000 test -f "$work/window-metrics/tidemark.prom" || fail "Tidemark.exe --start measured nothing"
+grep -q '^tidemark_last_run_success 1$' "$work/window-metrics/tidemark.prom" ||
+    fail "--start's run did not succeed: $(cat "$work/window-metrics/tidemark.prom")"
+[ "$(grep -c Mbps "$result")" -eq 3 ] || fail "--start did not append its row to $result"
+wait_for 900 counting_down || fail "--start's run did not end in a countdown"
+python3 "$root/scripts/x_keys.py" alt+F4
+for tick in $(seq 1 100); do
+    kill -0 "$running" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$running" 2>/dev/null && fail "Tidemark.exe --start did not end when its window was closed"
+wait "$running" || fail "Tidemark.exe --start ended with an error"
+running=
+echo "wine_registered_server: Tidemark.exe --start measured at once and wrote its metrics"

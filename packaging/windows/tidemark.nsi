@@ -7,6 +7,11 @@
 ;   OUTFILE  the installer to write
 ; The uninstaller removes what this installs and nothing else: the user's
 ; result files in Documents and the settings under HKCU\Software\Tidemark stay.
+;
+; "Start measuring when I sign in" (off unless chosen; /STARTATSIGNIN chooses
+; it for a silent install) starts `Tidemark.exe --start` from the user's Run
+; key: UI Automation needs the user's own unlocked desktop, which a service or
+; a task that runs while nobody is signed in does not have.
 
 Unicode true
 !if ${WIDTH} == 64
@@ -21,6 +26,7 @@ ManifestDPIAware true
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Tidemark"
 !define PUBLISHER "Tidemark"
 !define UNINSTALLER "uninstall.exe"
+!define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 ; Tidemark.exe's window class; a running copy holds its file open.
 !define WINDOW_CLASS "TidemarkForm1"
 
@@ -42,10 +48,12 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "The Tidemark developers"
 !include MUI2.nsh
 !include FileFunc.nsh
 !include LogicLib.nsh
+!include Sections.nsh
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\Tidemark.exe"
+!insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -56,6 +64,8 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "The Tidemark developers"
 
 LangString RunningText ${LANG_ENGLISH} "Tidemark is running. Close it, then try again."
 LangString RunningText ${LANG_JAPANESE} "Tidemark が起動しています。終了してから、もう一度お試しください。"
+LangString SignInSection ${LANG_ENGLISH} "Start measuring when I sign in"
+LangString SignInSection ${LANG_JAPANESE} "サインインしたら測定を始める"
 
 !macro RefuseWhileRunning
     FindWindow $0 "${WINDOW_CLASS}"
@@ -65,15 +75,12 @@ LangString RunningText ${LANG_JAPANESE} "Tidemark が起動しています。終
     ${EndIf}
 !macroend
 
-Function .onInit
-    !insertmacro RefuseWhileRunning
-FunctionEnd
-
 Function un.onInit
     !insertmacro RefuseWhileRunning
 FunctionEnd
 
-Section "Tidemark"
+Section "Tidemark" SecProgram
+    SectionIn RO
     SetShellVarContext current
     SetOutPath "$INSTDIR"
     File "/oname=Tidemark.exe" "${EXE}"
@@ -93,6 +100,21 @@ Section "Tidemark"
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+Section /o "$(SignInSection)" SecSignIn
+    WriteRegStr HKCU "${RUN_KEY}" "Tidemark" '"$INSTDIR\Tidemark.exe" --start'
+SectionEnd
+
+; After the sections, whose numbers it needs.
+Function .onInit
+    !insertmacro RefuseWhileRunning
+    ${GetParameters} $R0
+    ClearErrors
+    ${GetOptions} $R0 "/STARTATSIGNIN" $R1
+    ${IfNot} ${Errors}
+        SectionSetFlags ${SecSignIn} ${SF_SELECTED}
+    ${EndIf}
+FunctionEnd
+
 ; Each file by name: the folder may hold files of the user's, which stay.
 Section "Uninstall"
     SetShellVarContext current
@@ -100,5 +122,6 @@ Section "Uninstall"
     Delete "$INSTDIR\Tidemark.exe"
     Delete "$INSTDIR\${UNINSTALLER}"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    DeleteRegValue HKCU "${RUN_KEY}" "Tidemark"
     RMDir "$INSTDIR"
 SectionEnd

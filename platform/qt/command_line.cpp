@@ -56,6 +56,17 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         "below", "With --report: the speed whose share of runs below it the report gives (default 10).", "MBPS");
     const QCommandLineOption platform("platform", "Qt's platform plugin for the window, as QT_QPA_PLATFORM.", "NAME");
     parser.addOptions({simulated, inspect, report, output, below, platform});
+    const QCommandLineOption runOnce(
+        "run-once",
+        "Measure once with the saved settings, without a window, print the row and end: 0 a row of figures, "
+        "1 an error row, 2 bad usage, 3 another Tidemark runs. Needs no display.");
+    const QCommandLineOption services("services", "With --run-once: the services of this run (fast,usen,speed).",
+                                      "LIST");
+    const QCommandLineOption file("file", "With --run-once: the result file's name for this run.", "NAME");
+    const QCommandLineOption start("start", "Open the window and press Start.");
+    const QCommandLineOption metrics(
+        "metrics", "After every run write DIR/tidemark.prom for Prometheus (default: $TIDEMARK_METRICS_DIR).", "DIR");
+    parser.addOptions({runOnce, services, file, start, metrics});
 
     // The report's options are read by the core's one reader, as on Windows.
     std::vector<std::string> given;
@@ -86,6 +97,18 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         if (address.isEmpty() || address.startsWith('-')) return Refused(parser, "--inspect needs an address.");
         line.inspect = address.toStdString();
     }
+    UnattendedWords words;
+    words.runOnce = parser.isSet(runOnce);
+    words.start = parser.isSet(start);
+    if (parser.isSet(services)) words.services = parser.value(services).toStdString();
+    if (parser.isSet(file)) words.fileName = parser.value(file).toStdString();
+    if (parser.isSet(metrics)) words.metricsFolder = parser.value(metrics).toStdString();
+    const UnattendedResult unattended = CheckUnattended(words);
+    if (const auto* refusal = std::get_if<std::string>(&unattended))
+        return Refused(parser, QString::fromStdString(*refusal));
+    line.unattended = std::get<UnattendedOptions>(unattended);
+    if (line.unattended.mode != StartMode::Window && line.inspect)
+        return Refused(parser, "--run-once and --start do not go with --inspect.");
     return line;
 }
 

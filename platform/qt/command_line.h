@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include "app/unattended_options.h"
 #include "qt/linux_browser.h"
 #include "report/report_command.h"
 
@@ -16,6 +17,8 @@ struct CommandLine {
     std::optional<std::string> inspect;
     // --report FILE.csv [--output FILE.html] [--below MBPS]: write the report instead of opening the window.
     std::optional<report::ReportRequest> report;
+    // --run-once, --start, --services, --file, --metrics.
+    UnattendedOptions unattended;
 
     // Set when the program is to print `answer` and end with this status instead of running:
     // 0 for --help and --version (on stdout), 2 for options it cannot take (on stderr, with the usage).

@@ -4,7 +4,11 @@
 #include <cstdlib>
 #include <iostream>
 
+#include <optional>
+
+#include <QAbstractButton>
 #include <QApplication>
+#include <QTimer>
 
 #include "app/form1.h"
 #include "chromium/page_inspector.h"
@@ -17,6 +21,7 @@
 #include "qt/qt_platform.h"
 #include "qt/qt_report_viewer.h"
 #include "qt/report_main.h"
+#include "qt/run_once_main.h"
 
 int main(int argc, char* argv[]) {
     tidemark::qt::CommandLine line;
@@ -33,6 +38,8 @@ int main(int argc, char* argv[]) {
     }
     if (line.inspect) return tidemark::chromium::InspectPage(*line.inspect, std::cout, std::cerr);
     if (line.report) return tidemark::qt::RunReport(*line.report);
+    if (line.unattended.mode == tidemark::StartMode::RunOnce)
+        return tidemark::qt::RunOnceMain(argc, argv, line.browser, line.unattended);
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(tidemark::kAppTitle));
@@ -45,6 +52,12 @@ int main(int argc, char* argv[]) {
     tidemark::qt::QtReportViewer reportViewer;
     tidemark::RecordServices records{recordFiles, reportViewer};
     context.records = &records;
+    tidemark::SystemEpochClock epoch;
+    std::optional<tidemark::MetricsTarget> metrics;
+    if (const auto folder = tidemark::MetricsFolder(line.unattended, services.environment)) {
+        metrics.emplace(tidemark::MetricsTarget{*folder, epoch});
+        context.metrics = &*metrics;
+    }
     tidemark::Form1 form(context);
 
     // Closing ends the process at once, also from inside a wait of a run,
@@ -65,5 +78,11 @@ int main(int argc, char* argv[]) {
     if (form.Form_Load() == tidemark::ProcessFate::EndAtOnce) return EXIT_SUCCESS;
     window.SyncFromForm();
     window.show();
+    if (line.unattended.mode == tidemark::StartMode::PressStart) {
+        // Pressed as the user would, once the window is up; a disabled Start takes no press.
+        QTimer::singleShot(0, &window, [&window] {
+            if (auto* start = qobject_cast<QAbstractButton*>(window.Control("cmdStart"))) start->click();
+        });
+    }
     return QApplication::exec();
 }

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <string>
 
 #include "app/form1.h"
@@ -17,6 +18,7 @@
 #include "win32_report_command.h"
 #include "win32_services.h"
 #include "win32_special_folders.h"
+#include "win32_unattended.h"
 
 namespace {
 
@@ -50,6 +52,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     using namespace tidemark::win32;
     try {
         if (const auto reportStatus = RunReportIfAsked()) return *reportStatus;
+        const UnattendedResult unattended = ReadUnattendedArguments(CommandArguments());
+        if (const auto* refusal = std::get_if<std::string>(&unattended)) return RefuseUsage(*refusal);
+        const UnattendedOptions& options = std::get<UnattendedOptions>(unattended);
         const ComApartment apartment;
         Win32Services services;
         Win32FileSystem files;
@@ -60,6 +65,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         Win32ReportViewer reportViewer;
         RecordServices records{recordFiles, reportViewer};
         context.records = &records;
+        SystemEpochClock epoch;
+        std::optional<MetricsTarget> metrics;
+        if (const auto folder = MetricsFolder(options, services.environment)) {
+            metrics.emplace(MetricsTarget{*folder, epoch});
+            context.metrics = &*metrics;
+        }
+        if (options.mode == StartMode::RunOnce) return RunOnceOnConsole(context, options);
         Form1 form(context);
 
         // The thread gets its message queue, and with it a keyboard state for
@@ -91,6 +103,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         services.mainWindow.handle = window.handle();
         services.pump.SetBeforeEvents([&window] { window.SyncFromForm(); });
         window.Show(showCommand);
+        if (options.mode == StartMode::PressStart) PressStartWhenShown(window);
         const int exitCode = RunMessageLoop(window);
         services.mainWindow.handle = nullptr;
         return exitCode;

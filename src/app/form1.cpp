@@ -14,6 +14,7 @@
 #include "common/reentry_guard.h"
 #include "common/wait_clock.h"
 #include "common/window_utils.h"
+#include "metrics/run_metrics.h"
 #include "report/report_command.h"
 #include "run/result_file.h"
 #include "run/run_speed_tests.h"
@@ -138,7 +139,8 @@ void Form1::tmrProc_Timer() {
         cmdStop.Enabled = false;
         cmdTestNow.Enabled = false;
         cmdReport.Enabled = false;
-        RunSpeedTests(context_, CurrentRunSettings(), *this, elmEdgeWindow, elmEdgeTab);
+        lastRun_ = RunSpeedTests(context_, CurrentRunSettings(), *this, elmEdgeWindow, elmEdgeTab);
+        metrics::WriteRunMetrics(context_, *lastRun_);
         cmdReport.Enabled = true;
         if (RunAborted) return;
         NextRunTime += IntervalSeconds();  // from the slot's own time, not the run's end

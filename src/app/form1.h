@@ -4,9 +4,12 @@
 // handlers. The Win32 and Qt windows draw this state and forward the user's
 // events to the handlers; tests drive it directly.
 
+#include <optional>
+
 #include "app/controls.h"
 #include "common/context.h"
 #include "run/run_host.h"
+#include "run/run_outcome.h"
 #include "uia/automation.h"
 
 namespace tidemark {
@@ -42,6 +45,8 @@ public:
     void tmrProc_Timer();
 
     Context& context() { return context_; }
+    // What the last run left; none before the first.
+    const std::optional<RunOutcome>& LastRun() const { return lastRun_; }
 
     CheckBox chkFAST;
     CheckBox chkUSEN;
@@ -79,6 +84,7 @@ private:
     Context& context_;
     bool anotherInstanceRuns_ = false;
     bool inTick_ = false;
+    std::optional<RunOutcome> lastRun_;
 };
 
 }  // namespace tidemark

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/metrics_target.h"
 #include "common/platform.h"
 #include "common/record_files.h"
 #include "uia/automation.h"
@@ -28,6 +29,8 @@ struct Context {
     Platform& platform;
     // The run log's and the report's services; none where the program keeps no record.
     RecordServices* records = nullptr;
+    // Where each run's metrics are written; none when no folder was given.
+    MetricsTarget* metrics = nullptr;
     AutomationState automation;
     std::string EdgePath;
 };

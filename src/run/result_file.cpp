@@ -26,10 +26,12 @@ bool ResultFile::WriteHeaderIfNew() {
 
 bool ResultFile::InUse() { return CheckFileInUse(platform_, path_, true); }
 
-void ResultFile::AppendRow(const std::string& note, const ResultPairs& pairs) {
+std::string ResultFile::AppendRow(const std::string& note, const ResultPairs& pairs) {
     LocalDateTime now = platform_.clock.Now();
     now.secondsSinceMidnight = std::floor(now.secondsSinceMidnight);
-    platform_.files.Append(path_, FormatResultRow(platform_.locale.FormatGeneralDate(now), note, pairs));
+    const std::string stamp = platform_.locale.FormatGeneralDate(now);
+    platform_.files.Append(path_, FormatResultRow(stamp, note, pairs));
+    return stamp;
 }
 
 }  // namespace tidemark

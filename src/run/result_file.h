@@ -28,8 +28,9 @@ public:
     // Whether another program holds the file; leaves it with normal attributes.
     bool InUse();
 
-    // Appends the row, stamped with the local date and time of this moment.
-    void AppendRow(const std::string& note, const ResultPairs& pairs);
+    // Appends the row, stamped with the local date and time of this moment;
+    // answers that stamp as written.
+    std::string AppendRow(const std::string& note, const ResultPairs& pairs);
 
 private:
     Platform& platform_;

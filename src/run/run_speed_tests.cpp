@@ -22,7 +22,7 @@ namespace {
 using uia::Element;
 using uia::Ref;
 
-enum class Ending { AllDone, TimedOut, Failed, FileInUse };
+using Ending = RunEnding;
 
 enum Pair : std::size_t { kFast, kUsenDown, kUsenUp, kUsenPing, kUsenJitter, kSpeedDown, kSpeedUp, kSpeedPing };
 
@@ -36,11 +36,12 @@ public:
           tab_(tab),
           log_(context.records, context.platform.clock) {}
 
-    void Go() {
+    RunOutcome Go() {
         Status(run_text::kNowTesting);
         log_.Write(run_log::kStart, ChosenServices() + "into " + settings_.fileName + ".csv");
         try {
             const Ending ending = Measure();
+            outcome_.ending = ending;
             if (ending != Ending::Failed) {
                 if (ending == Ending::TimedOut) {
                     Status(run_text::kTimedOutStatus);
@@ -54,7 +55,7 @@ public:
                 stage_ = "closing Edge";
                 CloseEdgeIfDue();
                 LogEnd();
-                return;
+                return Outcome();
             }
         } catch (const PlatformError& error) {
             // The one error trap: whatever the platform reported ends in the error ending,
@@ -63,6 +64,7 @@ public:
         }
         ErrorEnding();
         LogEnd();
+        return Outcome();
     }
 
 private:
@@ -147,7 +149,10 @@ private:
                 TestFAST(context_, window_, browserView_, tab_, document_, pairs_[kFast].figure, pairs_[kFast].unit),
                 kFast, kFast);
         };
-        if (test() || (WaitAgain(kSiteFAST) && TestedTwice(test()))) Status(run_text::kFastDone);
+        if (test() || (WaitAgain(kSiteFAST) && TestedTwice(test()))) {
+            outcome_.fastRead = true;
+            Status(run_text::kFastDone);
+        }
     }
 
     std::optional<Ending> MeasureUsen() {
@@ -167,6 +172,7 @@ private:
                 kUsenDown, kUsenJitter);
         };
         if (!test() && !(WaitAgain(kSiteUSEN) && TestedTwice(test()))) return Ending::Failed;
+        outcome_.usenRead = true;
         Status(run_text::kUsenDone);
         return std::nullopt;
     }
@@ -192,6 +198,7 @@ private:
                           kSpeedDown, kSpeedPing);
         };
         if (!test() && !(WaitAgain(kSiteSPEED) && TestedTwice(test()))) return Ending::Failed;
+        outcome_.speedRead = true;
         Status(run_text::kSpeedDone);
         return std::nullopt;
     }
@@ -209,10 +216,12 @@ private:
                 return;
             }
         }
-        file_->AppendRow(note_, pairs_);
+        outcome_.rowTime = file_->AppendRow(note_, pairs_);
+        outcome_.rowWritten = true;
     }
 
     void GiveUpOnFile() {
+        outcome_.ending = Ending::FileInUse;
         host_.AbortSchedule();
         Status(run_text::kFileInUse);
         success_ = false;
@@ -225,6 +234,7 @@ private:
 
     // Runs at most once a run; what fails inside it is reported, not raised.
     void ErrorEnding() {
+        outcome_.ending = Ending::Failed;
         Status(run_text::kErrorStatus);
         note_ = run_text::kErrorNote;
         success_ = false;
@@ -249,6 +259,15 @@ private:
         if (settings_.usen) chosen += "USEN ";
         if (settings_.speed) chosen += "SPEED ";
         return chosen;
+    }
+
+    // The last row's figures and note; a second row (a failure after the first) is the one that counts.
+    RunOutcome Outcome() {
+        outcome_.settings = settings_;
+        outcome_.note = note_;
+        outcome_.status = status_;
+        outcome_.pairs = pairs_;
+        return outcome_;
     }
 
     void Fail(const std::string& reason) { log_.Write(run_log::kFail, stage_ + ": " + reason); }
@@ -278,14 +297,15 @@ private:
     bool timedOut_ = false;
     std::optional<ResultFile> file_;
     RunLog log_;
+    RunOutcome outcome_;
     std::string stage_ = "start";
     std::string status_;
 };
 }  // namespace
 
-void RunSpeedTests(Context& context, const RunSettings& settings, RunHost& host, Ref<Element>& window,
-                   Ref<Element>& tab) {
-    Run(context, settings, host, window, tab).Go();
+RunOutcome RunSpeedTests(Context& context, const RunSettings& settings, RunHost& host, Ref<Element>& window,
+                         Ref<Element>& tab) {
+    return Run(context, settings, host, window, tab).Go();
 }
 
 }  // namespace tidemark

@@ -2,6 +2,7 @@
 
 #include "common/context.h"
 #include "run/run_host.h"
+#include "run/run_outcome.h"
 
 namespace tidemark {
 
@@ -10,7 +11,7 @@ namespace tidemark {
 // or when the run failed. `window` and `tab` are the window's own, so the
 // next run starts where this one left them. Every failure the platform
 // reports ends in the run's error ending; nothing escapes it.
-void RunSpeedTests(Context& context, const RunSettings& settings, RunHost& host, uia::Ref<uia::Element>& window,
-                   uia::Ref<uia::Element>& tab);
+RunOutcome RunSpeedTests(Context& context, const RunSettings& settings, RunHost& host, uia::Ref<uia::Element>& window,
+                         uia::Ref<uia::Element>& tab);
 
 }  // namespace tidemark

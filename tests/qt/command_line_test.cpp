@@ -88,3 +88,26 @@ TEST(CommandLine, ReportOptionsGoThroughTheCoresOneReader) {
 
 }  // namespace
 }  // namespace tidemark::qt
+
+namespace tidemark::qt {
+namespace {
+
+TEST(CommandLine, UnattendedOptionsAreCheckedByTheCoreAndKeptFromTheOtherCommands) {
+    const CommandLine once = Parse({"--run-once", "--services", "usen,speed", "--file=line", "--metrics", "/m"});
+    EXPECT_EQ(once.exitStatus, std::nullopt);
+    EXPECT_EQ(once.unattended.mode, StartMode::RunOnce);
+    ASSERT_TRUE(once.unattended.services);
+    EXPECT_FALSE(once.unattended.services->fast);
+    EXPECT_EQ(once.unattended.fileName, "line");
+    EXPECT_EQ(once.unattended.metricsFolder, "/m");
+    EXPECT_EQ(Parse({"--simulated", "--start"}).unattended.mode, StartMode::PressStart);
+
+    const CommandLine unknown = Parse({"--run-once", "--services", "fast,ookla"});
+    EXPECT_EQ(unknown.exitStatus, 2);
+    EXPECT_THAT(unknown.answer, AllOf(HasSubstr("\"fast,ookla\""), HasSubstr("--run-once"), kUsage));
+    EXPECT_THAT(Parse({"--file", "x"}).answer, HasSubstr("--services and --file go with --run-once."));
+    EXPECT_EQ(Parse({"--run-once", "--report", "a.csv"}).exitStatus, 2);
+}
+
+}  // namespace
+}  // namespace tidemark::qt
