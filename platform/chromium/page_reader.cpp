@@ -1,0 +1,69 @@
+#include "chromium/page_reader.h"
+
+#include "chromium/control_view.h"
+#include "chromium/page_snapshot.h"
+
+namespace tidemark::chromium {
+
+PageReader::PageReader(uia_tree::Tree& tree, std::string targetId, uia_tree::NodePtr contents, Hooks hooks)
+    : tree_(tree), targetId_(std::move(targetId)), contents_(std::move(contents)), hooks_(std::move(hooks)) {}
+
+const std::string& PageReader::Session(DevToolsPipe& devtools) {
+    if (session_.empty()) {
+        const std::string session = AttachToPage(devtools, targetId_);
+        FollowPageEvents(devtools, session);
+        session_ = session;
+        world_.reset();
+        changed_ = true;
+    }
+    return session_;
+}
+
+bool PageReader::Refresh(DevToolsPipe& devtools) {
+    if (fresh_) return false;
+    fresh_ = true;
+    // Our watcher tells of every change by an event, so an unchanged page costs no call.
+    if (mirror_ && world_ && !changed_) return false;
+    // Cleared before reading: a change during the reading is told by an event taken at the next poll.
+    changed_ = false;
+    const std::string& session = Session(devtools);
+    if (!world_ || !ArmObserver(devtools, session, *world_)) world_ = InstallObserver(devtools, session);
+    const PageSnapshot snapshot = FetchPageSnapshot(devtools, session);
+    ControlElement view;
+    try {
+        view = BuildControlView(snapshot);
+    } catch (const PlatformError& error) {
+        if (error.code() != kInvalidData) throw;
+        changed_ = true;  // between two documents: the last one stays until the next reading
+        return false;
+    }
+    if (!mirror_) {
+        mirror_ = std::make_unique<PageMirror>(tree_, contents_,
+                                               PageMirror::Actions{.invoke = hooks_.invoke, .focus = hooks_.focus});
+    }
+    mirror_->Show(view, snapshot.documentId);
+    return true;
+}
+
+PageNews PageReader::Take(const nlohmann::json& event) {
+    const PageNews news = ReadPageNews(event, session_);
+    if (news == PageNews::Changed) changed_ = true;
+    if (news == PageNews::Replaced) Crashed();
+    return news;
+}
+
+void PageReader::Crashed() {
+    world_.reset();
+    changed_ = true;
+}
+
+void PageReader::Detached() {
+    session_.clear();
+    Crashed();
+}
+
+std::string PageReader::documentName() const {
+    return mirror_ && mirror_->document() ? mirror_->document()->name : std::string();
+}
+
+}  // namespace tidemark::chromium
