@@ -1,7 +1,7 @@
 #include "chromium/page_reader.h"
 
 #include "chromium/control_view.h"
-#include "chromium/page_snapshot.h"
+#include "chromium/incremental_reading.h"
 
 namespace tidemark::chromium {
 
@@ -27,11 +27,22 @@ bool PageReader::Refresh(DevToolsPipe& devtools) {
     // Cleared before reading: a change during the reading is told by an event taken at the next poll.
     changed_ = false;
     const std::string& session = Session(devtools);
-    if (!world_ || !ArmObserver(devtools, session, *world_)) world_ = InstallObserver(devtools, session);
-    const PageSnapshot snapshot = FetchPageSnapshot(devtools, session);
+    // Taken out while reading: a reading that breaks off after the watcher's news were taken leaves none to build on.
+    std::optional<PageSnapshot> snapshot = std::move(snapshot_);
+    snapshot_.reset();
+    std::optional<std::string> changedElement;
+    if (world_) {
+        const WatcherTake take = TakeAndArm(devtools, session, *world_);
+        if (!take.armed) world_.reset();
+        changedElement = take.changedElement;
+    }
+    if (!world_) world_ = InstallObserver(devtools, session);
+    // Only a change the watcher followed from the last reading on, of one element's texts, is read alone.
+    if (!changedElement || !snapshot || !ReadChangedElement(devtools, session, *changedElement, *snapshot))
+        snapshot = FetchPageSnapshot(devtools, session);
     ControlElement view;
     try {
-        view = BuildControlView(snapshot);
+        view = BuildControlView(*snapshot);
     } catch (const PlatformError& error) {
         if (error.code() != kInvalidData) throw;
         changed_ = true;  // between two documents: the last one stays until the next reading
@@ -41,7 +52,8 @@ bool PageReader::Refresh(DevToolsPipe& devtools) {
         mirror_ = std::make_unique<PageMirror>(tree_, contents_,
                                                PageMirror::Actions{.invoke = hooks_.invoke, .focus = hooks_.focus});
     }
-    mirror_->Show(view, snapshot.documentId);
+    mirror_->Show(view, snapshot->documentId);
+    snapshot_ = std::move(snapshot);
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include "chromium/devtools_pipe.h"
 #include "chromium/page_mirror.h"
 #include "chromium/page_observer.h"
+#include "chromium/page_snapshot.h"
 #include "uia_tree/tree.h"
 
 namespace tidemark::chromium {
@@ -60,9 +61,10 @@ private:
     Hooks hooks_;
     std::string session_;
     std::unique_ptr<PageMirror> mirror_;
-    std::optional<ObservedWorld> world_;  // our watcher in the page, once it is in
-    bool changed_ = true;                 // since the page was last read, or not known
-    bool fresh_ = false;                  // read at this poll
+    std::optional<ObservedWorld> world_;    // our watcher in the page, once it is in
+    std::optional<PageSnapshot> snapshot_;  // as last read, kept up to date by the watcher's news
+    bool changed_ = true;                   // since the page was last read, or not known
+    bool fresh_ = false;                    // read at this poll
 };
 
 }  // namespace tidemark::chromium
