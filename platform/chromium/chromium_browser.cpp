@@ -1,6 +1,7 @@
 #include "chromium/chromium_browser.h"
 
 #include "chromium/launch_command.h"
+#include "chromium/page_observer.h"
 #include "chromium/page_snapshot.h"
 #include "common/reentry_guard.h"
 
@@ -83,20 +84,28 @@ void ChromiumBrowser::Start(const std::string& program, const std::string& argum
     tracker_.MarkMoved();
     if (browser_.Gone()) EndBrowser();
     if (browser_.running()) {
-        EndingIfGone([&] { browser_.Open(address, command.newWindow); });
+        EndingIfGone([&] { OpenAt(browser_.OpenBlank(command.newWindow), address); });
         return;
     }
     browser_.Launch(program);
     try {
-        DevToolsPipe& devtools = browser_.Devtools();
-        tracker_.Follow(devtools);
+        tracker_.Follow(browser_.Devtools());
         // The browser opens with one window of its own: that is the new window.
-        const std::string session = AttachToPage(devtools, browser_.WaitFirstPage());
-        devtools.Call("Page.navigate", {{"url", address}}, session);
+        OpenAt(browser_.WaitFirstPage(), address);
     } catch (const PlatformError&) {
         EndBrowser();
         throw;
     }
+}
+
+void ChromiumBrowser::OpenAt(const std::string& targetId, const std::string& address) {
+    // The tab's own session, with the page's events followed before the page loads: a dialog it
+    // raises on load is told of, and answered.
+    DevToolsPipe& devtools = browser_.Devtools();
+    const std::string session = AttachToPage(devtools, targetId);
+    FollowPageEvents(devtools, session);
+    tracker_.Adopt(targetId, session);
+    devtools.Call("Page.navigate", {{"url", address}}, session);
 }
 
 void ChromiumBrowser::KeyEvent(std::uint8_t virtualKey, bool keyUp) {

@@ -14,6 +14,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -58,6 +59,8 @@ public:
     std::chrono::steady_clock::time_point pageReadAt() const { return pageReadAt_; }
     // Ends our browser, as when the program ends.
     void EndBrowser();
+    // Told of each dialog a page opened, which was answered at once.
+    void OnDialog(std::function<void(const JavaScriptDialog&)> note) { browser_.OnDialog(std::move(note)); }
 
 private:
     // Brings the tree up to date before a call looks at it.
@@ -68,6 +71,8 @@ private:
     // What the elements' calls reach, through a weak hold on this: the elements may outlive it.
     WindowHooks Hooks();
     void RefreshBrowser();
+    // Takes a blank page target to the address, on the session its tab will own.
+    void OpenAt(const std::string& targetId, const std::string& address);
     void ReadPage(BrowserTab& tab);
 
     uia_tree::Tree& tree_;

@@ -88,13 +88,8 @@ nlohmann::json DevToolsPipe::Call(const std::string& method, const nlohmann::jso
                                   const std::optional<std::string>& sessionId) {
     if (broken_) throw PlatformError(kBrokenPipe, "DevTools pipe already closed; " + method + " not sent");
     const std::int64_t id = nextId_++;
-    json request = {{"id", id}, {"method", method}, {"params", params.is_null() ? json::object() : params}};
-    if (sessionId) request["sessionId"] = *sessionId;
-    std::string bytes = request.dump(-1, ' ', false, json::error_handler_t::replace);
-    bytes.push_back('\0');
-
     const auto deadline = Clock::now() + timeout_;
-    Send(method, bytes, deadline);
+    Send(method, Request(method, params, sessionId, id), deadline);
     for (;;) {
         const std::string_view text = Receive(method, deadline);
         json message = json::parse(text.begin(), text.end(), nullptr, false);
@@ -104,7 +99,7 @@ nlohmann::json DevToolsPipe::Call(const std::string& method, const nlohmann::jso
         }
         const auto replyId = message.find("id");
         if (replyId == message.end()) {
-            if (message.contains("method")) events_.push_back(std::move(message));
+            if (message.contains("method")) Queue(std::move(message));
             continue;
         }
         // Anything else is the late reply of a call that ran out of time.
@@ -115,6 +110,26 @@ nlohmann::json DevToolsPipe::Call(const std::string& method, const nlohmann::jso
         const auto result = message.find("result");
         return result == message.end() ? json::object() : std::move(*result);
     }
+}
+
+void DevToolsPipe::Post(const std::string& method, const nlohmann::json& params,
+                        const std::optional<std::string>& sessionId) {
+    if (broken_) throw PlatformError(kBrokenPipe, "DevTools pipe already closed; " + method + " not sent");
+    Send(method, Request(method, params, sessionId, nextId_++), Clock::now() + timeout_);
+}
+
+std::string DevToolsPipe::Request(const std::string& method, const nlohmann::json& params,
+                                  const std::optional<std::string>& sessionId, std::int64_t id) const {
+    json request = {{"id", id}, {"method", method}, {"params", params.is_null() ? json::object() : params}};
+    if (sessionId) request["sessionId"] = *sessionId;
+    std::string bytes = request.dump(-1, ' ', false, json::error_handler_t::replace);
+    bytes.push_back('\0');
+    return bytes;
+}
+
+void DevToolsPipe::Queue(nlohmann::json event) {
+    if (eventHook_) eventHook_(event);
+    events_.push_back(std::move(event));
 }
 
 bool DevToolsPipe::PeerClosed() {
@@ -197,8 +212,7 @@ void DevToolsPipe::Pump() {
     while (const auto text = TakeBuffered()) {
         json message = json::parse(text->begin(), text->end(), nullptr, false);
         // Only events are kept: a reply here belongs to a call that ran out of time.
-        if (message.is_object() && !message.contains("id") && message.contains("method"))
-            events_.push_back(std::move(message));
+        if (message.is_object() && !message.contains("id") && message.contains("method")) Queue(std::move(message));
     }
 }
 

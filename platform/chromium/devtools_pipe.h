@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,6 +47,14 @@ public:
     // The events received so far, oldest first; the queue is left empty.
     std::vector<nlohmann::json> TakeEvents();
 
+    // Sends a request without waiting for its reply, which is dropped when it comes.
+    void Post(const std::string& method, const nlohmann::json& params, const std::optional<std::string>& sessionId);
+
+    // Sees each event as it arrives, before it is queued, also while a call
+    // waits for its reply: what must be answered at once (a dialog that blocks
+    // the page, and with it the reply) is answered from here, with Post only.
+    void SetEventHook(std::function<void(const nlohmann::json& event)> hook) { eventHook_ = std::move(hook); }
+
     // Calls sent so far.
     std::int64_t calls() const { return nextId_ - 1; }
 
@@ -55,7 +64,11 @@ public:
 private:
     using Clock = std::chrono::steady_clock;
 
+    // The request's bytes, with its id.
+    std::string Request(const std::string& method, const nlohmann::json& params,
+                        const std::optional<std::string>& sessionId, std::int64_t id) const;
     void Send(const std::string& method, const std::string& bytes, Clock::time_point deadline);
+    void Queue(nlohmann::json event);
     // The next whole message, waiting for it until the deadline; it stays valid until the next Receive.
     std::string_view Receive(const std::string& method, Clock::time_point deadline);
     // The next whole message already read, if any; valid until the next call.
@@ -76,6 +89,7 @@ private:
     int lastReadError_ = 0;
     std::vector<char> chunk_ = std::vector<char>(64 * 1024);
     std::deque<nlohmann::json> events_;
+    std::function<void(const nlohmann::json&)> eventHook_;
 };
 
 }  // namespace tidemark::chromium

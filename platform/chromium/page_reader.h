@@ -33,6 +33,11 @@ public:
 
     // The flat session to the page, attached at its first use.
     const std::string& Session(DevToolsPipe& devtools);
+    // A session attached, with the page's events followed, before the tab was made.
+    void Adopt(const std::string& session) {
+        session_ = session;
+        Crashed();
+    }
     // Empty until the page is first read.
     const std::string& session() const { return session_; }
 

@@ -23,6 +23,10 @@ void RunningBrowser::Launch(const std::string& program) {
     ChromiumOptions options = options_;
     options.program = program;
     process_ = std::make_unique<ChromiumProcess>(options);
+    DevToolsPipe& devtools = process_->devtools();
+    devtools.SetEventHook([this, &devtools](const json& event) {
+        if (const auto dialog = AnswerDialog(devtools, event); dialog && onDialog_) onDialog_(*dialog);
+    });
 }
 
 std::string RunningBrowser::WaitFirstPage() {
@@ -41,10 +45,11 @@ std::string RunningBrowser::WaitFirstPage() {
     }
 }
 
-void RunningBrowser::Open(const std::string& address, bool newWindow) {
-    json params = {{"url", address}};
+std::string RunningBrowser::OpenBlank(bool newWindow) {
+    json params = {{"url", "about:blank"}};
     if (newWindow) params["newWindow"] = true;
-    Devtools().Call("Target.createTarget", params);
+    const json created = Devtools().Call("Target.createTarget", params);
+    return Field("Target.createTarget", [&] { return created.at("targetId").get<std::string>(); });
 }
 
 }  // namespace tidemark::chromium

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "chromium/chromium_process.h"
+#include "chromium/javascript_dialogs.h"
 
 namespace tidemark::chromium {
 
@@ -21,17 +23,22 @@ public:
     // It ran, and its pipe closed: closed by the user, killed or crashed.
     bool Gone();
 
-    // Starts `program`. Throws PlatformError when it cannot be started.
+    // Starts `program`; every dialog a page of it opens is answered at once.
+    // Throws PlatformError when it cannot be started.
     void Launch(const std::string& program);
     // The page the browser opens with, once it has one. Throws PlatformError kTimeout when none comes.
     std::string WaitFirstPage();
-    // A new page target; in a new window when `newWindow`.
-    void Open(const std::string& address, bool newWindow);
+    // A new blank page target, in a new window when `newWindow`.
+    std::string OpenBlank(bool newWindow);
     void End() { process_.reset(); }
+
+    // Told of each dialog answered.
+    void OnDialog(std::function<void(const JavaScriptDialog&)> note) { onDialog_ = std::move(note); }
 
 private:
     ChromiumOptions options_;
     std::unique_ptr<ChromiumProcess> process_;
+    std::function<void(const JavaScriptDialog&)> onDialog_;
 };
 
 }  // namespace tidemark::chromium

@@ -48,6 +48,7 @@ void WindowTracker::Clear() {
     windows_.clear();
     closing_.clear();
     targets_.clear();
+    adopted_.clear();
     moved_ = true;
 }
 
@@ -118,6 +119,7 @@ void WindowTracker::ApplyTargetEvents(DevToolsPipe& devtools) {
                 const std::string id = params.at("targetId").get<std::string>();
                 targets_.erase(id);
                 closing_.erase(id);
+                adopted_.erase(id);
             } else if (method == "Target.targetCrashed" || method == "Target.detachedFromTarget") {
                 // Our watcher went with the renderer, or the session it spoke on (not another's on the
                 // same target): the page is read afresh.
@@ -263,6 +265,10 @@ void WindowTracker::UpdateTabs(BrowserWindow& window, const std::vector<const Se
                 PageReader::Hooks{.invoke = [invoke = hooks_.invoke, targetId = target->id](
                                                 std::int64_t backendNodeId) { invoke(targetId, backendNodeId); },
                                   .focus = hooks_.focus});
+            if (const auto session = adopted_.find(target->id); session != adopted_.end()) {
+                added->page->Adopt(session->second);
+                adopted_.erase(session);
+            }
             tab = added.get();
             window.tabs.push_back(std::move(added));
             newest = tab;  // the browser brings a new tab to the front

@@ -72,6 +72,8 @@ public:
     void Closing(const std::string& targetId) { closing_.insert(targetId); }
     // A window we closed goes at once.
     void Forget(std::int64_t windowId);
+    // A session we attached to a target before its tab is shown: the tab's own from then on.
+    void Adopt(const std::string& targetId, const std::string& session) { adopted_[targetId] = session; }
     // The browser ended: every window goes.
     void Clear();
 
@@ -116,7 +118,8 @@ private:
     std::vector<std::unique_ptr<BrowserWindow>> windows_;  // front first
     std::map<std::string, KnownTarget> targets_;
     std::int64_t nextTargetOrder_ = 0;
-    std::set<std::string> closing_;  // targets closed by us, until they are gone
+    std::set<std::string> closing_;               // targets closed by us, until they are gone
+    std::map<std::string, std::string> adopted_;  // target -> session, until its tab is made
     // Something may have changed the targets or windows since they were last gone through:
     // a target event, our own action, or a watched page's window resized, hidden or shown.
     bool moved_ = true;

@@ -45,6 +45,7 @@ int main(int argc, char* argv[]) {
     tidemark::qt::QtReportViewer reportViewer;
     tidemark::RecordServices records{recordFiles, reportViewer};
     context.records = &records;
+    services.browser.LogDialogsTo(&records);
     tidemark::Form1 form(context);
 
     // Closing ends the process at once, also from inside a wait of a run,

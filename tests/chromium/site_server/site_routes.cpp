@@ -74,8 +74,10 @@ void StaticFile(const httplib::Request& request, httplib::Response& response, co
 }
 
 std::string ConfigScript(const ServerOptions& options) {
-    const nlohmann::json config = {
-        {"measureMs", options.measureMs}, {"neverFinish", options.neverFinish}, {"titles", options.titles}};
+    const nlohmann::json config = {{"measureMs", options.measureMs},
+                                   {"neverFinish", options.neverFinish},
+                                   {"titles", options.titles},
+                                   {"dialogs", options.dialogs}};
     return "window.tidemarkConfig = " + config.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + ";\n";
 }
 
