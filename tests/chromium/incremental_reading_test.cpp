@@ -97,6 +97,13 @@ TEST_F(IncrementalReadingTest, OneElementsTextsAreReadAloneAndEveryReadingShowsW
     browser_->Start("/usr/bin/chromium", std::string(" --new-window ") + kFiguresPage);
     ASSERT_GE(PollUntil(uia::property::Name, "para"), 0);
     DevToolsPipe& devtools = browser_->process()->devtools();
+    // Settled: the news of the page's opening are all in, and a poll asks nothing.
+    const auto settle = std::chrono::steady_clock::now() + 5s;
+    for (std::int64_t before = -1; before != devtools.calls() && std::chrono::steady_clock::now() < settle;) {
+        std::this_thread::sleep_for(20ms);
+        before = devtools.calls();
+        ASSERT_GE(PollUntil(uia::property::Name, "para"), -1);
+    }
     const nlohmann::json pages =
         devtools.Call("Target.getTargets", {{"filter", {{{"type", "page"}}}}}).at("targetInfos");
     const std::string session = AttachToPage(devtools, pages.at(0).at("targetId").get<std::string>());
