@@ -59,7 +59,8 @@ bool PageReader::Refresh(DevToolsPipe& devtools) {
 
 PageNews PageReader::Take(const nlohmann::json& event) {
     const PageNews news = ReadPageNews(event, session_);
-    if (news == PageNews::Changed) changed_ = true;
+    // A resize, hide or show changes what a layout that follows the window shows, without a DOM change.
+    if (news == PageNews::Changed || news == PageNews::WindowMoved) changed_ = true;
     if (news == PageNews::Replaced) Crashed();
     return news;
 }

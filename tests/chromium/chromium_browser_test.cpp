@@ -294,6 +294,35 @@ TEST_F(ChromiumBrowserTest, TheAddressBarTabsAndWindowStatesDriveTheBrowser) {
     EXPECT_THAT([&] { (void)window->CurrentName(); }, ThrowsPlatformError(kElementNotAvailable));
 }
 
+// A layout that follows the window's width, with no script to change the DOM.
+constexpr const char* kFollowingPage =
+    "data:text/html;charset=utf-8,<title>following</title>"
+    "<style>@media (max-width: 600px) { .wide { display: none; } }</style>"
+    "<p class='wide' aria-label='wide'>wide</p><p aria-label='always'>always</p>";
+
+TEST_F(ChromiumBrowserTest, AResizedWindowsPageIsReadAgain) {
+    browser_->Start("/usr/bin/chromium", std::string(" --new-window ") + kFollowingPage);
+    const Ref<Element> document = DocumentTitled("following");
+    ASSERT_TRUE(document);
+    DevToolsPipe& devtools = browser_->process()->devtools();
+    const nlohmann::json targets = devtools.Call("Target.getTargets").at("targetInfos");
+    std::string target;
+    for (const auto& info : targets)
+        if (info.at("type") == "page") target = info.at("targetId");
+    const auto windowId = devtools.Call("Browser.getWindowForTarget", {{"targetId", target}}).at("windowId");
+    auto width = [&](int pixels) {
+        devtools.Call("Browser.setWindowBounds", {{"windowId", windowId}, {"bounds", {{"width", pixels}}}});
+    };
+    width(1000);
+    ASSERT_TRUE(PollFor([&] { return document->FindFirst(uia::scope::Subtree, Where(property::Name, "wide")); }));
+    width(400);
+    EXPECT_TRUE(PollFor([&]() -> Ref<Element> {
+        return document->FindFirst(uia::scope::Subtree, Where(property::Name, "wide")) ? nullptr : document;
+    })) << "the narrow window hides the wide paragraph";
+    width(1000);
+    EXPECT_TRUE(PollFor([&] { return document->FindFirst(uia::scope::Subtree, Where(property::Name, "wide")); }));
+}
+
 // A page that asks the user on load, when its button is pressed, and before it is left.
 constexpr const char* kAskingPage =
     "data:text/html;charset=utf-8,<title>asking</title>"
