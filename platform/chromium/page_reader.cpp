@@ -13,8 +13,7 @@ const std::string& PageReader::Session(DevToolsPipe& devtools) {
         const std::string session = AttachToPage(devtools, targetId_);
         FollowPageEvents(devtools, session);
         session_ = session;
-        world_.reset();
-        changed_ = true;
+        Crashed();
     }
     return session_;
 }
@@ -27,7 +26,8 @@ bool PageReader::Refresh(DevToolsPipe& devtools) {
     // Cleared before reading: a change during the reading is told by an event taken at the next poll.
     changed_ = false;
     const std::string& session = Session(devtools);
-    if (!world_ || !ArmObserver(devtools, session, *world_)) world_ = InstallObserver(devtools, session);
+    if (!world_ || !ArmObserver(devtools, session, *world_))
+        world_ = InstallObserver(devtools, session, triedDocument_);
     const PageSnapshot snapshot = FetchPageSnapshot(devtools, session);
     ControlElement view;
     try {
@@ -54,7 +54,9 @@ PageNews PageReader::Take(const nlohmann::json& event) {
 }
 
 void PageReader::Crashed() {
+    // The bindings of a session and the worlds of a renderer go with them: the same document may be tried again.
     world_.reset();
+    triedDocument_.clear();
     changed_ = true;
 }
 
