@@ -66,13 +66,29 @@ void BrowserActions::Invoke(const std::string& targetId, std::int64_t backendNod
     BrowserTab* tab = tracker_.FindTab(targetId).second;
     if (tab == nullptr) throw PlatformError(kElementNotAvailable, "the element's tab has closed");
     DevToolsPipe& devtools = browser_.Devtools();
-    const std::string& session = tab->page->Session(devtools);
+    ClickNode(devtools, tab->page->Session(devtools), backendNodeId);
+    tracker_.MarkMoved();
+}
+
+void ClickNode(DevToolsPipe& devtools, const std::string& session, std::int64_t backendNodeId) {
     const json resolved = devtools.Call("DOM.resolveNode", {{"backendNodeId", backendNodeId}}, session);
     const std::string object =
         Field("DOM.resolveNode", [&] { return resolved.at("object").at("objectId").get<std::string>(); });
-    devtools.Call("Runtime.callFunctionOn", {{"objectId", object}, {"functionDeclaration", kClick}}, session);
-    devtools.Call("Runtime.releaseObject", {{"objectId", object}}, session);
-    tracker_.MarkMoved();
+    const auto release = [&] { devtools.Call("Runtime.releaseObject", {{"objectId", object}}, session); };
+    try {
+        devtools.Call("Runtime.callFunctionOn", {{"objectId", object}, {"functionDeclaration", kClick}}, session);
+    } catch (const PlatformError& error) {
+        // Released after a protocol error too; a browser timed out or gone is ended, objects and all.
+        if (error.code() != kTimeout && error.code() != kBrokenPipe) {
+            try {
+                release();
+            } catch (const PlatformError&) {
+                // The click's own error is the one to tell.
+            }
+        }
+        throw;
+    }
+    release();
 }
 
 void BrowserActions::AddressTyped(std::int64_t windowId) {

@@ -10,6 +10,10 @@
 
 namespace tidemark::chromium {
 
+// Clicks the DOM node (the element, or the element holding a text), releasing the object it was
+// reached through whatever the click does.
+void ClickNode(DevToolsPipe& devtools, const std::string& session, std::int64_t backendNodeId);
+
 // What the program's calls on the elements ask of the browser: select a tab,
 // close a window or change its state, click an element, and go to the address
 // typed into an address bar when Enter is pressed there.

@@ -129,6 +129,9 @@ std::string DevToolsPipe::Request(const std::string& method, const nlohmann::jso
 
 void DevToolsPipe::Queue(nlohmann::json event) {
     if (eventHook_) eventHook_(event);
+    if (events_.size() >= maxQueuedEvents_) {
+        GiveUp("DevTools sent more than " + std::to_string(maxQueuedEvents_) + " events that were not taken");
+    }
     events_.push_back(std::move(event));
 }
 
@@ -180,18 +183,33 @@ void DevToolsPipe::Send(const std::string& method, const std::string& bytes, Clo
 }
 
 std::optional<std::string_view> DevToolsPipe::TakeBuffered() {
-    // The message handed out last is done with: drop it now rather than copy each one out.
-    buffer_.erase(0, consumed_);
-    scanned_ -= std::min(scanned_, consumed_);
-    consumed_ = 0;
-    const std::size_t end = buffer_.find('\0', scanned_);
+    // The messages handed out are dropped only once they are half the buffer, so that a backlog of
+    // many is read in time linear in its size rather than moved up once per message.
+    if (consumed_ > 0 && consumed_ * 2 >= buffer_.size()) {
+        buffer_.erase(0, consumed_);
+        scanned_ -= std::min(scanned_, consumed_);
+        consumed_ = 0;
+    }
+    const std::size_t start = consumed_;
+    const std::size_t end = buffer_.find('\0', std::max(scanned_, start));
+    const std::size_t length = (end == std::string::npos ? buffer_.size() : end) - start;
+    if (length > maxMessageBytes_) {
+        GiveUp("DevTools sent a message of more than " + std::to_string(maxMessageBytes_) + " bytes");
+    }
     if (end == std::string::npos) {
         scanned_ = buffer_.size();
         return std::nullopt;
     }
     consumed_ = end + 1;
     scanned_ = consumed_;
-    return std::string_view(buffer_).substr(0, end);
+    return std::string_view(buffer_).substr(start, length);
+}
+
+void DevToolsPipe::GiveUp(const std::string& why) {
+    broken_ = true;
+    buffer_.clear();
+    scanned_ = consumed_ = 0;
+    throw PlatformError(kBrokenPipe, why + "; the pipe is given up");
 }
 
 DevToolsPipe::ReadResult DevToolsPipe::ReadAvailable() {
@@ -207,12 +225,15 @@ DevToolsPipe::ReadResult DevToolsPipe::ReadAvailable() {
 }
 
 void DevToolsPipe::Pump() {
-    while (!broken_ && ReadAvailable() == ReadResult::Data) {
-    }
-    while (const auto text = TakeBuffered()) {
-        json message = json::parse(text->begin(), text->end(), nullptr, false);
-        // Only events are kept: a reply here belongs to a call that ran out of time.
-        if (message.is_object() && !message.contains("id") && message.contains("method")) Queue(std::move(message));
+    // A read at a time, each taken apart before the next, so that the buffer holds at most one message and a read.
+    bool more = true;
+    while (more) {
+        more = !broken_ && ReadAvailable() == ReadResult::Data;
+        while (const auto text = TakeBuffered()) {
+            json message = json::parse(text->begin(), text->end(), nullptr, false);
+            // Only events are kept: a reply here belongs to a call that ran out of time.
+            if (message.is_object() && !message.contains("id") && message.contains("method")) Queue(std::move(message));
+        }
     }
 }
 

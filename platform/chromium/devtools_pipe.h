@@ -29,6 +29,10 @@ constexpr HResult kInvalidData = static_cast<HResult>(0x8007000Du);  // HRESULT_
 class DevToolsPipe {
 public:
     static constexpr std::chrono::milliseconds kDefaultTimeout{10'000};
+    // A message or a queue of events beyond these is no browser of ours that works: the pipe is
+    // given up (kBrokenPipe, saying which), and with it the browser.
+    static constexpr std::size_t kMaxMessageBytes = std::size_t{256} << 20;
+    static constexpr std::size_t kMaxQueuedEvents = 100'000;
 
     DevToolsPipe(UniqueFd readFd, UniqueFd writeFd, std::chrono::milliseconds timeout = kDefaultTimeout);
 
@@ -59,6 +63,11 @@ public:
     std::int64_t calls() const { return nextId_ - 1; }
 
     void SetTimeout(std::chrono::milliseconds timeout) { timeout_ = timeout; }
+    // Other bounds than the above, for tests.
+    void SetLimits(std::size_t messageBytes, std::size_t queuedEvents) {
+        maxMessageBytes_ = messageBytes;
+        maxQueuedEvents_ = queuedEvents;
+    }
     std::chrono::milliseconds timeout() const { return timeout_; }
 
 private:
@@ -68,10 +77,13 @@ private:
     std::string Request(const std::string& method, const nlohmann::json& params,
                         const std::optional<std::string>& sessionId, std::int64_t id) const;
     void Send(const std::string& method, const std::string& bytes, Clock::time_point deadline);
+    // Throws kBrokenPipe when the queue is full.
     void Queue(nlohmann::json event);
+    [[noreturn]] void GiveUp(const std::string& why);
     // The next whole message, waiting for it until the deadline; it stays valid until the next Receive.
     std::string_view Receive(const std::string& method, Clock::time_point deadline);
-    // The next whole message already read, if any; valid until the next call.
+    // The next whole message already read, if any; valid until the next call. Throws kBrokenPipe
+    // for a message over the bound.
     std::optional<std::string_view> TakeBuffered();
     enum class ReadResult { Data, Nothing, Closed };
     // One read of what the pipe holds, without waiting.
@@ -89,6 +101,8 @@ private:
     int lastReadError_ = 0;
     std::vector<char> chunk_ = std::vector<char>(64 * 1024);
     std::deque<nlohmann::json> events_;
+    std::size_t maxMessageBytes_ = kMaxMessageBytes;
+    std::size_t maxQueuedEvents_ = kMaxQueuedEvents;
     std::function<void(const nlohmann::json&)> eventHook_;
 };
 

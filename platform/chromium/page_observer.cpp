@@ -112,26 +112,32 @@ std::string StringValue(const json& reply) {
 }
 
 // Runtime reports every context and console message while enabled; it is on
-// only while the watcher is put in, which is when a context of our name takes the binding.
-class RuntimeEnabled {
-public:
-    RuntimeEnabled(DevToolsPipe& devtools, const std::string& sessionId) : devtools_(devtools), sessionId_(sessionId) {
-        devtools_.Call("Runtime.enable", json::object(), sessionId_);
-    }
-    ~RuntimeEnabled() {
+// only while `install` runs, which is when a context of our name takes the binding.
+// Turned off again after a protocol error too, but not after a time-out or a broken
+// pipe: that browser is ended, and a second call to it would only wait as long again.
+template <class Install>
+std::optional<ObservedWorld> WithRuntime(DevToolsPipe& devtools, const std::string& sessionId, Install&& install) {
+    devtools.Call("Runtime.enable", json::object(), sessionId);
+    const auto disable = [&] {
         try {
-            devtools_.Call("Runtime.disable", json::object(), sessionId_);
+            devtools.Call("Runtime.disable", json::object(), sessionId);
         } catch (const PlatformError&) {
             // A browser gone or hung is noticed by the next call.
         }
+    };
+    std::optional<ObservedWorld> world;
+    try {
+        world = install();
+    } catch (const PlatformError& error) {
+        if (error.code() != kTimeout && error.code() != kBrokenPipe) disable();
+        throw;
+    } catch (const json::exception&) {
+        disable();
+        throw;
     }
-    RuntimeEnabled(const RuntimeEnabled&) = delete;
-    RuntimeEnabled& operator=(const RuntimeEnabled&) = delete;
-
-private:
-    DevToolsPipe& devtools_;
-    const std::string& sessionId_;
-};
+    disable();
+    return world;
+}
 
 }  // namespace
 
@@ -139,20 +145,27 @@ void FollowPageEvents(DevToolsPipe& devtools, const std::string& sessionId) {
     devtools.Call("Page.enable", json::object(), sessionId);
 }
 
-std::optional<ObservedWorld> InstallObserver(DevToolsPipe& devtools, const std::string& sessionId) {
+std::optional<ObservedWorld> InstallObserver(DevToolsPipe& devtools, const std::string& sessionId,
+                                             std::string& triedDocument) {
     try {
-        const RuntimeEnabled runtime(devtools, sessionId);
-        devtools.Call("Runtime.addBinding", {{"name", kBinding}, {"executionContextName", kWorldName}}, sessionId);
         const json frames = devtools.Call("Page.getFrameTree", json::object(), sessionId);
-        const auto frame = frames.at("frameTree").at("frame").at("id").get<std::string>();
-        const json world =
-            devtools.Call("Page.createIsolatedWorld", {{"frameId", frame}, {"worldName", kWorldName}}, sessionId);
-        ObservedWorld observed{.contextId = world.at("executionContextId").get<std::int64_t>(), .token = {}};
-        observed.token = StringValue(devtools.Call(
-            "Runtime.evaluate", {{"expression", kWatcher}, {"contextId", observed.contextId}, {"returnByValue", true}},
-            sessionId));
-        if (observed.token.empty()) return std::nullopt;
-        return observed;
+        const json& frame = frames.at("frameTree").at("frame");
+        const auto frameId = frame.at("id").get<std::string>();
+        const std::string document = frame.value("loaderId", "");
+        // A world made is not taken away: one per document, whether its watcher took or not.
+        if (!document.empty() && document == triedDocument) return std::nullopt;
+        triedDocument = document;
+        return WithRuntime(devtools, sessionId, [&]() -> std::optional<ObservedWorld> {
+            devtools.Call("Runtime.addBinding", {{"name", kBinding}, {"executionContextName", kWorldName}}, sessionId);
+            const json world =
+                devtools.Call("Page.createIsolatedWorld", {{"frameId", frameId}, {"worldName", kWorldName}}, sessionId);
+            ObservedWorld observed{.contextId = world.at("executionContextId").get<std::int64_t>(), .token = {}};
+            observed.token = StringValue(devtools.Call(
+                "Runtime.evaluate",
+                {{"expression", kWatcher}, {"contextId", observed.contextId}, {"returnByValue", true}}, sessionId));
+            if (observed.token.empty()) return std::nullopt;
+            return observed;
+        });
     } catch (const json::exception&) {
         return std::nullopt;
     } catch (const PlatformError& error) {

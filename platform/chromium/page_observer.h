@@ -42,8 +42,10 @@ void FollowPageEvents(DevToolsPipe& devtools, const std::string& sessionId);
 
 // Puts a watcher into the document the page shows now, armed. Empty when the
 // page does not take one (a document on its way out); it is then read whole
-// at every poll until one takes.
-std::optional<ObservedWorld> InstallObserver(DevToolsPipe& devtools, const std::string& sessionId);
+// at every poll until one takes. `triedDocument` is the document last tried:
+// a document is given one world of ours at most, so it is not tried twice.
+std::optional<ObservedWorld> InstallObserver(DevToolsPipe& devtools, const std::string& sessionId,
+                                             std::string& triedDocument);
 
 // Takes what the watcher saw and arms it again, before a reading.
 WatcherTake TakeAndArm(DevToolsPipe& devtools, const std::string& sessionId, ObservedWorld& world);

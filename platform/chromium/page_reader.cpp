@@ -13,8 +13,7 @@ const std::string& PageReader::Session(DevToolsPipe& devtools) {
         const std::string session = AttachToPage(devtools, targetId_);
         FollowPageEvents(devtools, session);
         session_ = session;
-        world_.reset();
-        changed_ = true;
+        Crashed();
     }
     return session_;
 }
@@ -36,7 +35,7 @@ bool PageReader::Refresh(DevToolsPipe& devtools) {
         if (!take.armed) world_.reset();
         changedElement = take.changedElement;
     }
-    if (!world_) world_ = InstallObserver(devtools, session);
+    if (!world_) world_ = InstallObserver(devtools, session, triedDocument_);
     // Only a change the watcher followed from the last reading on, of one element's texts, is read alone.
     if (!changedElement || !snapshot || !ReadChangedElement(devtools, session, *changedElement, *snapshot))
         snapshot = FetchPageSnapshot(devtools, session);
@@ -66,7 +65,9 @@ PageNews PageReader::Take(const nlohmann::json& event) {
 }
 
 void PageReader::Crashed() {
+    // The bindings of a session and the worlds of a renderer go with them: the same document may be tried again.
     world_.reset();
+    triedDocument_.clear();
     changed_ = true;
 }
 

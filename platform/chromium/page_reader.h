@@ -67,6 +67,7 @@ private:
     std::string session_;
     std::unique_ptr<PageMirror> mirror_;
     std::optional<ObservedWorld> world_;    // our watcher in the page, once it is in
+    std::string triedDocument_;             // the document our watcher was last put into
     std::optional<PageSnapshot> snapshot_;  // as last read, kept up to date by the watcher's news
     bool changed_ = true;                   // since the page was last read, or not known
     bool fresh_ = false;                    // read at this poll

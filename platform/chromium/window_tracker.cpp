@@ -77,7 +77,6 @@ void WindowTracker::Refresh(DevToolsPipe& devtools) {
     ApplyTargetEvents(devtools);
     // Nothing told of a change: the tree stands as it is, and only the pages may be read again.
     if (!moved_ && !StateDue()) return;
-    moved_ = false;
     const std::vector<SeenTarget> targets = ReadTargets(devtools);
 
     std::erase_if(windows_, [&](const std::unique_ptr<BrowserWindow>& window) {
@@ -94,6 +93,8 @@ void WindowTracker::Refresh(DevToolsPipe& devtools) {
             if (target.windowId == window->id) own.push_back(&target);
         UpdateTabs(*window, own);
     }
+    // Only now: a reading that broke off leaves what it took in to be applied at the next.
+    moved_ = false;
 }
 
 void WindowTracker::ApplyTargetEvents(DevToolsPipe& devtools) {
@@ -106,40 +107,48 @@ void WindowTracker::ApplyTargetEvents(DevToolsPipe& devtools) {
         moved_ = true;
         const std::string method = event.value("method", "");
         const json& params = event.contains("params") ? event.at("params") : json::object();
-        Field(method.c_str(), [&] {
-            if (method == "Target.targetCreated" || method == "Target.targetInfoChanged") {
-                const json& info = params.at("targetInfo");
-                if (info.value("type", "") != "page") return 0;
-                const std::string id = info.at("targetId").get<std::string>();
-                auto [entry, added] = targets_.try_emplace(id);
-                if (added) entry->second.order = nextTargetOrder_++;
-                entry->second.title = info.value("title", "");
-                entry->second.url = info.value("url", "");
-            } else if (method == "Target.targetDestroyed") {
-                const std::string id = params.at("targetId").get<std::string>();
-                targets_.erase(id);
-                closing_.erase(id);
-                adopted_.erase(id);
-            } else if (method == "Target.targetCrashed" || method == "Target.detachedFromTarget") {
-                // Our watcher went with the renderer, or the session it spoke on (not another's on the
-                // same target): the page is read afresh.
-                const bool detached = method == "Target.detachedFromTarget";
-                const std::string id = detached ? std::string() : params.at("targetId").get<std::string>();
-                const std::string session = detached ? params.at("sessionId").get<std::string>() : std::string();
-                for (const auto& window : windows_) {
-                    for (const auto& tab : window->tabs) {
-                        if (detached ? tab->page->session() != session : tab->targetId != id) continue;
-                        if (detached) {
-                            tab->page->Detached();
-                        } else {
-                            tab->page->Crashed();
-                        }
+        try {
+            ApplyTargetEvent(method, params);
+        } catch (const PlatformError& error) {
+            if (error.code() != kInvalidData) throw;  // an event out of shape skips only itself
+        }
+    }
+}
+
+void WindowTracker::ApplyTargetEvent(const std::string& method, const json& params) {
+    Field(method.c_str(), [&] {
+        if (method == "Target.targetCreated" || method == "Target.targetInfoChanged") {
+            const json& info = params.at("targetInfo");
+            if (info.value("type", "") != "page") return 0;
+            const std::string id = info.at("targetId").get<std::string>();
+            auto [entry, added] = targets_.try_emplace(id);
+            if (added) entry->second.order = nextTargetOrder_++;
+            entry->second.title = info.value("title", "");
+            entry->second.url = info.value("url", "");
+        } else if (method == "Target.targetDestroyed") {
+            const std::string id = params.at("targetId").get<std::string>();
+            targets_.erase(id);
+            closing_.erase(id);
+            adopted_.erase(id);
+        } else if (method == "Target.targetCrashed" || method == "Target.detachedFromTarget") {
+            // Our watcher went with the renderer, or the session it spoke on (not another's on the
+            // same target): the page is read afresh.
+            const bool detached = method == "Target.detachedFromTarget";
+            const std::string id = detached ? std::string() : params.at("targetId").get<std::string>();
+            const std::string session = detached ? params.at("sessionId").get<std::string>() : std::string();
+            for (const auto& window : windows_) {
+                for (const auto& tab : window->tabs) {
+                    if (detached ? tab->page->session() != session : tab->targetId != id) continue;
+                    if (detached) {
+                        tab->page->Detached();
+                    } else {
+                        tab->page->Crashed();
                     }
                 }
             }
-            return 0;
-        });
-    }
+        }
+        return 0;
+    });
 }
 
 void WindowTracker::ApplyPageEvent(const json& event) {

@@ -102,6 +102,7 @@ private:
     };
 
     void ApplyTargetEvents(DevToolsPipe& devtools);
+    void ApplyTargetEvent(const std::string& method, const nlohmann::json& params);
     // An event that came on a page's session: what it says of that page.
     void ApplyPageEvent(const nlohmann::json& event);
     // The page targets not being closed, in the order they were created, with their windows' states.

@@ -59,6 +59,33 @@ TEST(DevToolsPipe, ReplyLongerThanOneReadArrivesWhole) {
     EXPECT_EQ(peer.client().Call("Accessibility.getFullAXTree").at("nodes"), big);
 }
 
+TEST(DevToolsPipe, AMessageOrAQueueOverItsBoundGivesThePipeUpSayingWhich) {
+    FakePeer big;
+    big.client().SetLimits(1000, 5);
+    big.SendRaw(std::string(999, ' '));  // no end yet, and within the bound
+    big.client().Pump();
+    big.SendRaw(std::string(10, ' '));
+    EXPECT_THAT([&] { big.client().Pump(); },
+                ThrowsPlatformError(kBrokenPipe, HasSubstr("a message of more than 1000 bytes")));
+    EXPECT_TRUE(big.client().PeerClosed()) << "no call is sent on it any more";
+
+    FakePeer busy;
+    busy.client().SetLimits(1000, 5);
+    for (int i = 0; i < 6; ++i) busy.Send(Event("Page.lifecycleEvent"));
+    busy.Send({{"id", 1}, {"result", json::object()}});
+    EXPECT_THAT([&] { busy.client().Call("Browser.getVersion"); },
+                ThrowsPlatformError(kBrokenPipe, HasSubstr("more than 5 events")));
+
+    // Within the bounds, a backlog of many small events is read whole and in order.
+    FakePeer backlog;
+    backlog.GrowReplyPipe(1 << 20);
+    for (int i = 0; i < 5000; ++i) backlog.Send({{"method", "Page.lifecycleEvent"}, {"params", {{"n", i}}}});
+    backlog.client().Pump();
+    const auto events = backlog.client().TakeEvents();
+    ASSERT_EQ(events.size(), 5000u);
+    EXPECT_EQ(events.back().at("params").at("n"), 4999);
+}
+
 TEST(DevToolsPipe, ErrorReplyThrowsTheProtocolsMessageAndThePipeGoesOn) {
     FakePeer peer;
     peer.Send({{"id", 1}, {"error", {{"code", -32601}, {"message", "'Nope.nothing' wasn't found"}}}});

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "chromium/devtools_pipe.h"
@@ -42,6 +43,16 @@ public:
         while (::read(requests_.get(), &c, 1) == 1 && c != '\0') text.push_back(c);
         return nlohmann::json::parse(text);
     }
+
+    // The next request, or nothing once the client has closed its end.
+    std::optional<nlohmann::json> TryNextRequest() {
+        std::string text;
+        char c;
+        while (::read(requests_.get(), &c, 1) == 1 && c != '\0') text.push_back(c);
+        if (text.empty()) return std::nullopt;
+        return nlohmann::json::parse(text);
+    }
+    void EndClient() { client_.reset(); }
 
     void GrowReplyPipe(int bytes) { ASSERT_GE(::fcntl(replies_.get(), F_SETPIPE_SZ, bytes), bytes); }
     void CloseReplies() { replies_.Reset(); }

@@ -1,5 +1,8 @@
 #include "chromium/page_snapshot.h"
 
+#include "chromium/control_view.h"
+#include "chromium/page_mirror.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -60,6 +63,40 @@ TEST(PageSnapshot, ANavigationLandingBetweenTheTreesAndTheirIdentityIsTakenAgain
         replies.insert(replies.end(), {AXTree("p"), Dom(), FrameTree(std::to_string(document))});
     Answer(restless, replies);
     EXPECT_THAT([&] { FetchPageSnapshot(restless.client(), "s"); }, ThrowsPlatformError(kInvalidData));
+}
+
+// Ten thousand named boxes, each in the last: read to a depth, shown, searched and removed, with no
+// recursion that deep.
+TEST(PageSnapshot, APageNestedTenThousandDeepIsReadToADepth) {
+    constexpr int kLevels = 10'000;
+    json nodes = json::array();
+    for (int level = 0; level <= kLevels; ++level) {
+        json node = {{"nodeId", std::to_string(level)},
+                     {"ignored", false},
+                     {"role", {{"type", "role"}, {"value", level == 0 ? "RootWebArea" : "generic"}}},
+                     {"name", {{"type", "computedString"}, {"value", "level " + std::to_string(level)}}},
+                     {"childIds", level < kLevels ? json::array({std::to_string(level + 1)}) : json::array()}};
+        nodes.push_back(std::move(node));
+    }
+    const ControlElement view = BuildControlView(ParsePageSnapshot({{"nodes", nodes}}, Dom()));
+    int depth = 0;
+    for (const ControlElement* element = &view; !element->children.empty(); element = &element->children[0]) ++depth;
+    EXPECT_EQ(depth, kMaxControlViewDepth);
+
+    uia_tree::Tree tree;
+    const auto automation = tree.CreateAutomation();
+    const uia_tree::NodePtr contents = tree.root()->Add({.name = "contents"});
+    {
+        PageMirror mirror(tree, contents, {});
+        mirror.Show(view, "doc");
+        const auto root = automation->ElementFromHandle(uia_tree::Tree::kDesktopHandle);
+        const auto named = [&](const std::string& name) {
+            return root->FindFirst(uia::scope::Subtree, automation->CreatePropertyCondition(uia::property::Name, name));
+        };
+        EXPECT_TRUE(named("level 400"));
+        EXPECT_FALSE(named("level 9999"));
+    }
+    EXPECT_TRUE(contents->children().empty()) << "the document went with its mirror";
 }
 
 }  // namespace
