@@ -104,6 +104,14 @@ int main(int argc, char** argv) {
     unsetenv("WAYLAND_DISPLAY");
     std::string profile = (std::filesystem::temp_directory_path() / "tidemark-reading-cost-XXXXXX").string();
     if (::mkdtemp(profile.data()) == nullptr) return 1;
+    // Removed however the bench ends, after the browser that used it.
+    struct RemovedAtEnd {
+        std::string folder;
+        ~RemovedAtEnd() {
+            std::error_code ignored;
+            std::filesystem::remove_all(folder, ignored);
+        }
+    } removed{profile};
     chromium::SiteServerProcess server({"--root", TIDEMARK_SITES_ROOT, "--measure-ms", "500"});
 
     Kind kinds[] = {{"one no-op call", {}, 0},
@@ -223,6 +231,5 @@ int main(int argc, char** argv) {
         }
         std::printf("goal: small change, median and worst, a fifth of a whole reading or less\n");
     }
-    std::filesystem::remove_all(profile);
     return code;
 }
