@@ -14,7 +14,9 @@
 #include <filesystem>
 #include <limits>
 #include <memory>
+#include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <QApplication>
@@ -54,33 +56,72 @@ inline double EpochMs() {
     return std::chrono::duration<double, std::milli>(std::chrono::system_clock::now().time_since_epoch()).count();
 }
 
-// Waits, without polling, for the page's mark and gives its figures.
-inline PageResult AwaitMark(chromium::DevToolsPipe& devtools, const std::string& session) {
-    static constexpr const char* kAwait = R"(new Promise(resolve => {
-        const found = list => {
-            const mark = list.getEntriesByName('tidemark:result-shown')[0];
-            if (mark) resolve(JSON.stringify({...mark.detail, shownAt: performance.timeOrigin + mark.startTime}));
-            return mark !== undefined;
-        };
-        if (!found(performance))
-            new PerformanceObserver((list, observer) => { if (found(list)) observer.disconnect(); }).observe({type: 'mark'});
-    }))";
+// Runs `expression` (a promise) in the page's document until it gives a value
+// or `deadline` passes, which throws std::runtime_error. A document that went
+// mid-way (the target opens at about:blank and then navigates) is answered by
+// evaluating again in the one that took its place; an expression that throws
+// "tidemark: not yet" is tried again a moment later.
+inline nlohmann::json EvaluateUntil(chromium::DevToolsPipe& devtools, const std::string& session,
+                                    const std::string& expression, std::chrono::steady_clock::time_point deadline) {
+    using namespace std::chrono;
     const auto timeout = devtools.timeout();
-    devtools.SetTimeout(std::chrono::minutes(3));
-    PageResult result;
-    try {
-        const nlohmann::json reply = devtools.Call(
-            "Runtime.evaluate", {{"expression", kAwait}, {"awaitPromise", true}, {"returnByValue", true}}, session);
-        const nlohmann::json figures = nlohmann::json::parse(reply.at("result").at("value").get<std::string>());
-        result.download = figures.value("download", kNoFigure);
-        result.upload = figures.value("upload", kNoFigure);
-        result.ping = figures.value("ping", kNoFigure);
-        result.shownAtMs = figures.at("shownAt").get<double>();
-        result.ok = true;
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "no mark: %s\n", error.what());
+    struct RestoreTimeout {
+        chromium::DevToolsPipe& devtools;
+        milliseconds timeout;
+        ~RestoreTimeout() { devtools.SetTimeout(timeout); }
+    } restore{devtools, timeout};
+    std::string last = "no attempt";
+    for (;;) {
+        const auto left = duration_cast<milliseconds>(deadline - steady_clock::now());
+        if (left <= milliseconds(0)) throw std::runtime_error("gave up: " + last);
+        devtools.SetTimeout(left);
+        nlohmann::json reply;
+        try {
+            reply =
+                devtools.Call("Runtime.evaluate",
+                              {{"expression", expression}, {"awaitPromise", true}, {"returnByValue", true}}, session);
+        } catch (const PlatformError& error) {
+            const std::string what = error.what();
+            const bool contextGone = what.find("Execution context was destroyed") != std::string::npos ||
+                                     what.find("Cannot find default execution context") != std::string::npos ||
+                                     what.find("Cannot find context") != std::string::npos ||
+                                     what.find("Inspected target navigated") != std::string::npos;
+            if (error.code() != kEFail || !contextGone) throw;
+            last = what;
+            continue;
+        }
+        if (const auto exception = reply.find("exceptionDetails"); exception != reply.end()) {
+            last = exception->dump();
+            if (last.find("tidemark: not yet") == std::string::npos) throw std::runtime_error("page threw: " + last);
+            std::this_thread::sleep_for(milliseconds(20));
+            continue;
+        }
+        return reply.at("result").at("value");
     }
-    devtools.SetTimeout(timeout);
+}
+
+// The figures the page marked when it showed its result (waiting for the mark, without polling).
+inline PageResult AwaitMark(chromium::DevToolsPipe& devtools, const std::string& session,
+                            std::chrono::steady_clock::time_point deadline, const std::string& before = "") {
+    const std::string await = "(async () => {" + before + R"(
+        return await new Promise(resolve => {
+            const found = list => {
+                const mark = list.getEntriesByName('tidemark:result-shown')[0];
+                if (mark) resolve(JSON.stringify({...mark.detail, shownAt: performance.timeOrigin + mark.startTime}));
+                return mark !== undefined;
+            };
+            if (!found(performance))
+                new PerformanceObserver((list, observer) => { if (found(list)) observer.disconnect(); }).observe({type: 'mark'});
+        });
+    })())";
+    const nlohmann::json figures =
+        nlohmann::json::parse(EvaluateUntil(devtools, session, await, deadline).get<std::string>());
+    PageResult result;
+    result.download = figures.value("download", kNoFigure);
+    result.upload = figures.value("upload", kNoFigure);
+    result.ping = figures.value("ping", kNoFigure);
+    result.shownAtMs = figures.at("shownAt").get<double>();
+    result.ok = true;
     return result;
 }
 
@@ -103,35 +144,54 @@ private:
     chromium::SiteServerProcess server_;
 };
 
-// A browser of its own that opens a page, presses its start where it has one, and leaves it alone.
+// A browser of its own that opens a page, presses its start where it has one, and leaves it alone until the
+// page marks its result. A page that has not done so within `giveUp` is a failed run, and the round goes on.
 class AloneBrowser {
 public:
-    explicit AloneBrowser(const std::filesystem::path& profile)
+    AloneBrowser(const std::filesystem::path& profile, std::chrono::milliseconds giveUp)
         : process_(chromium::ChromiumOptions{
-              .program = "/usr/bin/chromium", .profileFolder = profile.string(), .headless = true}) {}
+              .program = "/usr/bin/chromium", .profileFolder = profile.string(), .headless = true}),
+          giveUp_(giveUp) {}
 
     PageResult Run(Page page, const std::string& url) {
+        const auto deadline = std::chrono::steady_clock::now() + giveUp_;
         chromium::DevToolsPipe& devtools = process_.devtools();
-        const std::string target =
-            devtools.Call("Target.createTarget", {{"url", url}}).at("targetId").get<std::string>();
-        const std::string session = chromium::AttachToPage(devtools, target);
-        if (page != Page::Fast) {
-            const char* start = page == Page::Usen ? ".btn-start" : ".js-start-test";
-            const std::string click = std::string(R"(new Promise(resolve => {
-                const go = () => { document.querySelector(')") +
-                                      start + R"(').click(); resolve(); };
-                document.readyState === 'loading' ? addEventListener('DOMContentLoaded', go) : go();
-            }))";
-            devtools.Call("Runtime.evaluate", {{"expression", click}, {"awaitPromise", true}}, session);
+        PageResult result;
+        std::string target;
+        try {
+            // Opened blank and then sent to the page, so that the page's document is known from the one before it.
+            target = devtools.Call("Target.createTarget", {{"url", "about:blank"}}).at("targetId").get<std::string>();
+            const std::string session = chromium::AttachToPage(devtools, target);
+            devtools.Call("Page.navigate", {{"url", url}}, session);
+            const std::string start = page == Page::Fast ? "" : page == Page::Usen ? ".btn-start" : ".js-start-test";
+            // Started once per document, even when the evaluation is made again.
+            const std::string before = "if (location.href !== new URL(" + nlohmann::json(url).dump() +
+                                       R"().href) throw new Error('tidemark: not yet');
+                if (document.readyState === 'loading')
+                    await new Promise(resolve => addEventListener('DOMContentLoaded', resolve, {once: true}));
+                const start = )" + nlohmann::json(start).dump() +
+                                       R"(;
+                if (start && !window.tidemarkStarted) {
+                    window.tidemarkStarted = true;
+                    document.querySelector(start).click();
+                })";
+            result = AwaitMark(devtools, session, deadline, before);
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "alone, %s: no result: %s\n", NameOf(page), error.what());
+            result = {};
         }
-        PageResult result = AwaitMark(devtools, session);
-        devtools.Call("Target.closeTarget", {{"targetId", target}});
+        try {
+            if (!target.empty()) devtools.Call("Target.closeTarget", {{"targetId", target}});
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "alone, %s: closing the page: %s\n", NameOf(page), error.what());
+        }
         devtools.TakeEvents();
         return result;
     }
 
 private:
     chromium::ChromiumProcess process_;
+    std::chrono::milliseconds giveUp_;
 };
 
 // Tidemark's own browser layer and waits, as a run uses them: one window, each page opened by its address.
@@ -180,8 +240,14 @@ private:
         for (const nlohmann::json& info : targets) {
             if (info.at("type") != "page") continue;
             const std::string session = chromium::AttachToPage(devtools, info.at("targetId").get<std::string>());
-            PageResult result = AwaitMark(devtools, session);
-            result.shownAtMs -= PageClockAhead(devtools, session);
+            PageResult result;
+            try {
+                result = AwaitMark(devtools, session, std::chrono::steady_clock::now() + std::chrono::seconds(30));
+                result.shownAtMs -= PageClockAhead(devtools, session);
+            } catch (const std::exception& error) {
+                std::fprintf(stderr, "observed: no mark: %s\n", error.what());
+                result = {};
+            }
             devtools.Call("Target.detachFromTarget", {{"sessionId", session}});
             return result;
         }

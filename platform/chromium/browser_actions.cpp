@@ -1,10 +1,10 @@
-#include "chromium/chromium_browser.h"
+#include "chromium/browser_actions.h"
 
-#include "chromium/chromium_browser_parts.h"
+#include "chromium/reply_fields.h"
 
 namespace tidemark::chromium {
 
-using namespace browser_parts;
+using nlohmann::json;
 
 namespace {
 namespace visual_state = uia::visual_state;
@@ -24,81 +24,96 @@ const char* WindowStateFor(std::int32_t visualState) {
 }
 }  // namespace
 
-void ChromiumBrowser::Select(Window& window, Tab& tab) {
-    EndingIfGone([&] {
-        Devtools().Call("Target.activateTarget", {{"targetId", tab.targetId}});
-        window.edge->Show(tab.edge, tab.address);
-        window.addressTyped = false;
-        tab.pageFresh = false;
-    });
+void BrowserActions::Select(const std::string& targetId) {
+    const auto [window, tab] = tracker_.FindTab(targetId);
+    if (tab == nullptr) return;
+    browser_.Devtools().Call("Target.activateTarget", {{"targetId", tab->targetId}});
+    window->edge->Show(tab->edge, tab->address);
+    window->addressTyped = false;
+    tab->page->NewPoll();
 }
 
-void ChromiumBrowser::Close(Window& window) {
-    EndingIfGone([&] {
-        for (const auto& tab : window.tabs) {
-            closing_.insert(tab->targetId);
+void BrowserActions::Close(std::int64_t windowId) {
+    const BrowserWindow* window = tracker_.WindowById(windowId);
+    if (window == nullptr) return;
+    for (const auto& tab : window->tabs) {
+        tracker_.Closing(tab->targetId);
+        try {
+            browser_.Devtools().Call("Target.closeTarget", {{"targetId", tab->targetId}});
+        } catch (const PlatformError& error) {
+            if (!TargetGone(error)) throw;
+        }
+    }
+    tracker_.Forget(windowId);
+}
+
+void BrowserActions::SetState(std::int64_t windowId, std::int32_t visualState) {
+    BrowserWindow* window = tracker_.WindowById(windowId);
+    if (window == nullptr) return;
+    const std::string wanted = WindowStateFor(visualState);
+    if (window->state == wanted) return;
+    DevToolsPipe& devtools = browser_.Devtools();
+    // The browser takes a window from minimised to maximised, or back, only by way of normal.
+    if (window->state != "normal" && wanted != "normal" && !window->state.empty()) {
+        devtools.Call("Browser.setWindowBounds", {{"windowId", window->id}, {"bounds", {{"windowState", "normal"}}}});
+    }
+    devtools.Call("Browser.setWindowBounds", {{"windowId", window->id}, {"bounds", {{"windowState", wanted}}}});
+    window->state = wanted;
+    window->stateReadAt = {};  // asked again at the next reading
+}
+
+void BrowserActions::Invoke(const std::string& targetId, std::int64_t backendNodeId) {
+    BrowserTab* tab = tracker_.FindTab(targetId).second;
+    if (tab == nullptr) throw PlatformError(kElementNotAvailable, "the element's tab has closed");
+    DevToolsPipe& devtools = browser_.Devtools();
+    ClickNode(devtools, tab->page->Session(devtools), backendNodeId);
+    tracker_.MarkMoved();
+}
+
+void ClickNode(DevToolsPipe& devtools, const std::string& session, std::int64_t backendNodeId) {
+    const json resolved = devtools.Call("DOM.resolveNode", {{"backendNodeId", backendNodeId}}, session);
+    const std::string object =
+        Field("DOM.resolveNode", [&] { return resolved.at("object").at("objectId").get<std::string>(); });
+    const auto release = [&] { devtools.Call("Runtime.releaseObject", {{"objectId", object}}, session); };
+    try {
+        devtools.Call("Runtime.callFunctionOn", {{"objectId", object}, {"functionDeclaration", kClick}}, session);
+    } catch (const PlatformError& error) {
+        // Released after a protocol error too; a browser timed out or gone is ended, objects and all.
+        if (error.code() != kTimeout && error.code() != kBrokenPipe) {
             try {
-                Devtools().Call("Target.closeTarget", {{"targetId", tab->targetId}});
-            } catch (const PlatformError& error) {
-                if (!TargetGone(error)) throw;
+                release();
+            } catch (const PlatformError&) {
+                // The click's own error is the one to tell.
             }
         }
-        const std::int64_t id = window.id;
-        std::erase_if(windows_, [id](const std::unique_ptr<Window>& each) { return each->id == id; });
-        browserStale_ = browserMoved_ = true;
-    });
+        throw;
+    }
+    release();
 }
 
-void ChromiumBrowser::SetState(Window& window, std::int32_t visualState) {
-    EndingIfGone([&] {
-        const std::string wanted = WindowStateFor(visualState);
-        if (window.state == wanted) return;
-        // The browser takes a window from minimised to maximised, or back, only by way of normal.
-        if (window.state != "normal" && wanted != "normal" && !window.state.empty()) {
-            Devtools().Call("Browser.setWindowBounds",
-                            {{"windowId", window.id}, {"bounds", {{"windowState", "normal"}}}});
-        }
-        Devtools().Call("Browser.setWindowBounds", {{"windowId", window.id}, {"bounds", {{"windowState", wanted}}}});
-        window.state = wanted;
-        window.stateReadAt = {};  // asked again at the next reading
-    });
+void BrowserActions::AddressTyped(std::int64_t windowId) {
+    if (BrowserWindow* window = tracker_.WindowById(windowId)) window->addressTyped = true;
 }
 
-void ChromiumBrowser::Invoke(const std::string& targetId, std::int64_t backendNodeId) {
-    EndingIfGone([&] {
-        Tab* tab = nullptr;
-        for (const auto& window : windows_)
-            if ((tab = window->Find(targetId)) != nullptr) break;
-        if (tab == nullptr) throw PlatformError(kElementNotAvailable, "the element's tab has closed");
-        const std::string& session = SessionOf(*tab);
-        const json resolved = Devtools().Call("DOM.resolveNode", {{"backendNodeId", backendNodeId}}, session);
-        const std::string object =
-            Field("DOM.resolveNode", [&] { return resolved.at("object").at("objectId").get<std::string>(); });
-        Devtools().Call("Runtime.callFunctionOn", {{"objectId", object}, {"functionDeclaration", kClick}}, session);
-        Devtools().Call("Runtime.releaseObject", {{"objectId", object}}, session);
-        browserStale_ = browserMoved_ = true;
-    });
+void BrowserActions::Navigate(BrowserTab& tab, const std::string& address) {
+    DevToolsPipe& devtools = browser_.Devtools();
+    devtools.Call("Page.navigate", {{"url", redirect_.Apply(address)}}, tab.page->Session(devtools));
+    tracker_.MarkMoved();
 }
 
-void ChromiumBrowser::Navigate(Tab& tab, const std::string& address) {
-    EndingIfGone([&] {
-        Devtools().Call("Page.navigate", {{"url", options_.redirect.Apply(address)}}, SessionOf(tab));
-        browserStale_ = browserMoved_ = true;
-    });
-}
-
-void ChromiumBrowser::KeyEvent(std::uint8_t virtualKey, bool keyUp) {
-    if (virtualKey != kVirtualKeyReturn || keyUp) return;
+bool BrowserActions::KeyEvent(std::uint8_t virtualKey, bool keyUp) {
+    if (virtualKey != kVirtualKeyReturn || keyUp) return false;
     const uia_tree::NodePtr focused = focused_.lock();
-    if (!focused || focused->removed()) return;
-    for (const auto& window : windows_) {
+    if (!focused || focused->removed()) return false;
+    for (const auto& window : tracker_.windows()) {
         if (window->edge->addressEdit() != focused) continue;
-        Tab* tab = window->Selected();
-        if (tab == nullptr) return;
+        BrowserTab* tab = window->Selected();
+        if (tab == nullptr) return false;
         Navigate(*tab, window->edge->addressEdit()->value);
         window->addressTyped = false;
-        return;
+        return true;
     }
+    return false;
 }
 
 }  // namespace tidemark::chromium

@@ -1,19 +1,13 @@
 #include "chromium/chromium_browser.h"
 
-#include <thread>
-
 #include "chromium/launch_command.h"
+#include "chromium/page_observer.h"
+#include "chromium/page_snapshot.h"
 #include "common/reentry_guard.h"
-
-#include "chromium/chromium_browser_parts.h"
 
 namespace tidemark::chromium {
 
-using namespace browser_parts;
-
 namespace {
-constexpr auto kFirstPagePoll = std::chrono::milliseconds(20);
-
 bool IsWithin(const uia_tree::Node* node, const uia_tree::Node* ancestor) {
     for (uia_tree::NodePtr step; node != nullptr; node = step.get()) {
         if (node == ancestor) return true;
@@ -26,7 +20,12 @@ bool IsSearch(uia_tree::Call call) { return call == uia_tree::Call::FindFirst ||
 }  // namespace
 
 ChromiumBrowser::ChromiumBrowser(uia_tree::Tree& tree, ChromiumBrowserOptions options)
-    : tree_(tree), options_(std::move(options)) {
+    : tree_(tree),
+      options_(std::move(options)),
+      browser_(ChromiumOptions{
+          .profileFolder = options_.profileFolder, .headless = options_.headless, .timeout = options_.timeout}),
+      tracker_(tree_, Hooks()),
+      actions_(browser_, tracker_, options_.redirect) {
     tree_.AddObserver(*this);
 }
 
@@ -36,66 +35,83 @@ ChromiumBrowser::~ChromiumBrowser() {
     EndBrowser();
 }
 
-DevToolsPipe& ChromiumBrowser::Devtools() {
-    if (!process_) throw PlatformError(kBrokenPipe, "Chromium is not running");
-    return process_->devtools();
+template <class Action>
+void ChromiumBrowser::EndingIfGone(Action&& action) {
+    try {
+        action();
+    } catch (const PlatformError& error) {
+        // A browser whose pipe closed has ended, and one that let a reply time out is taken for hung:
+        // its windows go at once, so that no later call meets a broken pipe, and the next start brings a new one.
+        if (error.code() == kBrokenPipe || error.code() == kTimeout) EndBrowser();
+        throw;
+    }
+}
+
+WindowHooks ChromiumBrowser::Hooks() {
+    const std::weak_ptr<ChromiumBrowser*> self = self_;
+    // Runs `act` on this while it lives; `moves` when it may change the targets or windows.
+    const auto reach = [self](bool moves, auto act) {
+        return [self, moves, act](auto&&... arguments) {
+            const auto owner = self.lock();
+            if (!owner || *owner == nullptr) return;
+            ChromiumBrowser& browser = **owner;
+            browser.EndingIfGone([&] { act(browser.actions_, arguments...); });
+            if (moves) browser.browserStale_ = true;
+        };
+    };
+    return {
+        .close = reach(true, [](BrowserActions& actions, std::int64_t id) { actions.Close(id); }),
+        .setState = reach(
+            false, [](BrowserActions& actions, std::int64_t id, std::int32_t state) { actions.SetState(id, state); }),
+        .select = reach(false, [](BrowserActions& actions, const std::string& id) { actions.Select(id); }),
+        .addressTyped = reach(false, [](BrowserActions& actions, std::int64_t id) { actions.AddressTyped(id); }),
+        .invoke = reach(true, [](BrowserActions& actions, const std::string& id,
+                                 std::int64_t backendNodeId) { actions.Invoke(id, backendNodeId); }),
+        .focus = reach(false, [](BrowserActions& actions, uia_tree::Node& node) { actions.Focus(node); }),
+    };
 }
 
 void ChromiumBrowser::EndBrowser() {
-    DropWindows();
-    closing_.clear();
-    targets_.clear();
-    process_.reset();
-    browserMoved_ = true;
-}
-
-void ChromiumBrowser::DropWindows() {
-    for (const auto& window : windows_)
-        if (!window->edge->node()->removed()) window->edge->node()->Remove();
-    windows_.clear();
-    focused_.reset();
+    tracker_.Clear();
+    actions_.Forget();
+    browser_.End();
 }
 
 void ChromiumBrowser::Start(const std::string& program, const std::string& arguments) {
     const LaunchCommand command = ParseLaunchCommand(arguments);
     const std::string address = options_.redirect.Apply(command.address.empty() ? "about:blank" : command.address);
-    browserStale_ = browserMoved_ = true;
-    if (process_ && Devtools().PeerClosed()) EndBrowser();
-    if (process_) {
-        json params = {{"url", address}};
-        if (command.newWindow) params["newWindow"] = true;
-        EndingIfGone([&] { Devtools().Call("Target.createTarget", params); });
+    browserStale_ = true;
+    tracker_.MarkMoved();
+    if (browser_.Gone()) EndBrowser();
+    if (browser_.running()) {
+        EndingIfGone([&] { OpenAt(browser_.OpenBlank(command.newWindow), address); });
         return;
     }
-    process_ = std::make_unique<ChromiumProcess>(ChromiumOptions{.program = program,
-                                                                 .profileFolder = options_.profileFolder,
-                                                                 .headless = options_.headless,
-                                                                 .timeout = options_.timeout});
+    browser_.Launch(program);
     try {
-        FollowTargets();
+        tracker_.Follow(browser_.Devtools());
         // The browser opens with one window of its own: that is the new window.
-        const std::string session = AttachToPage(Devtools(), WaitFirstPage());
-        Devtools().Call("Page.navigate", {{"url", address}}, session);
+        OpenAt(browser_.WaitFirstPage(), address);
     } catch (const PlatformError&) {
         EndBrowser();
         throw;
     }
 }
 
-std::string ChromiumBrowser::WaitFirstPage() {
-    const auto deadline = std::chrono::steady_clock::now() + options_.timeout;
-    for (;;) {
-        const json infos = Devtools().Call("Target.getTargets");
-        const std::string found = Field("Target.getTargets", [&] {
-            for (const json& info : infos.at("targetInfos"))
-                if (info.at("type") == "page") return info.at("targetId").get<std::string>();
-            return std::string();
-        });
-        if (!found.empty()) return found;
-        if (std::chrono::steady_clock::now() >= deadline)
-            throw PlatformError(kTimeout, "Chromium started but opened no window");
-        std::this_thread::sleep_for(kFirstPagePoll);
-    }
+void ChromiumBrowser::OpenAt(const std::string& targetId, const std::string& address) {
+    // The tab's own session, with the page's events followed before the page loads: a dialog it
+    // raises on load is told of, and answered.
+    DevToolsPipe& devtools = browser_.Devtools();
+    const std::string session = AttachToPage(devtools, targetId);
+    FollowPageEvents(devtools, session);
+    tracker_.Adopt(targetId, session);
+    devtools.Call("Page.navigate", {{"url", address}}, session);
+}
+
+void ChromiumBrowser::KeyEvent(std::uint8_t virtualKey, bool keyUp) {
+    EndingIfGone([&] {
+        if (actions_.KeyEvent(virtualKey, keyUp)) browserStale_ = true;
+    });
 }
 
 bool ChromiumBrowser::BeforeCall(const uia_tree::CallEvent& event) {
@@ -107,14 +123,30 @@ bool ChromiumBrowser::BeforeCall(const uia_tree::CallEvent& event) {
         if (browserStale_) RefreshBrowser();
         if (node == nullptr) return;
         // The page is read when the call is on one of its elements or searches through it.
-        for (const auto& window : windows_) {
-            Tab* tab = window->Selected();
-            if (tab == nullptr || tab->pageFresh) continue;
+        for (const auto& window : tracker_.windows()) {
+            BrowserTab* tab = window->Selected();
+            if (tab == nullptr || tab->page->fresh()) continue;
             const uia_tree::Node* contents = tab->edge.contents.get();
-            if (IsWithin(node, contents) || (IsSearch(call) && IsWithin(contents, node))) RefreshPage(*tab);
+            if (IsWithin(node, contents) || (IsSearch(call) && IsWithin(contents, node))) ReadPage(*tab);
         }
     });
     return true;
+}
+
+void ChromiumBrowser::RefreshBrowser() {
+    if (browser_.Gone()) EndBrowser();  // closed by the user or killed: its windows are gone
+    if (browser_.running()) {
+        tracker_.Refresh(browser_.Devtools());
+        for (const auto& window : tracker_.windows())
+            for (const auto& tab : window->tabs) tab->page->NewPoll();
+    }
+    browserStale_ = false;
+}
+
+void ChromiumBrowser::ReadPage(BrowserTab& tab) {
+    if (!tab.page->Refresh(browser_.Devtools())) return;
+    pageReadAt_ = std::chrono::steady_clock::now();
+    if (const std::string name = tab.page->documentName(); !name.empty()) tab.edge.item->name = name;
 }
 
 }  // namespace tidemark::chromium

@@ -135,25 +135,28 @@ public:
 
     void Visit(const std::string& nodeId) { visited_.insert(nodeId); }
 
-    std::vector<ControlElement> ExpandChildren(const AXNodeRecord& node, Surroundings around) {
+    std::vector<ControlElement> ExpandChildren(const AXNodeRecord& node, Surroundings around, int depth = 0) {
         std::vector<ControlElement> out;
         for (const AXNodeRecord* child : Children(node)) {
-            for (ControlElement& element : Expand(*child, around)) out.push_back(std::move(element));
+            for (ControlElement& element : Expand(*child, around, depth + 1)) out.push_back(std::move(element));
         }
         return out;
     }
 
 private:
-    std::vector<ControlElement> Expand(const AXNodeRecord& node, Surroundings around) {
+    std::vector<ControlElement> Expand(const AXNodeRecord& node, Surroundings around, int depth) {
+        // A page may nest its nodes as deep as it likes; what lies deeper than any page a user reads is left out.
+        if (depth > kMaxControlViewDepth) return {};
         if (!visited_.insert(node.nodeId).second) return {};  // a malformed tree's cycle
         // The pieces of a text's lines: the text itself is the leaf.
         if (node.role == "InlineTextBox") return {};
-        if (node.ignored) return ExpandChildren(node, around);
+        if (node.ignored) return ExpandChildren(node, around, depth);
 
         const DomNodeRecord* dom = snapshot_.DomNode(node.backendDOMNodeId);
         std::vector<ControlElement> children;
         if (!HidesChildren(node, dom)) {
-            children = ExpandChildren(node, {around.textCarried || CarriesText(node.role), node.role == "listitem"});
+            children =
+                ExpandChildren(node, {around.textCarried || CarriesText(node.role), node.role == "listitem"}, depth);
         }
         if (!IsControl(node, dom, around)) return children;
 

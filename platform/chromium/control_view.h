@@ -25,6 +25,10 @@ struct ControlElement {
     std::vector<ControlElement> children;  // in document order
 };
 
+// How many accessibility nodes deep the control view goes: deeper nodes are left out. The HTML
+// parser nests no deeper than 512; only a script goes further.
+constexpr int kMaxControlViewDepth = 512;
+
 // The page document and, under it, the control view of the page as Chromium's
 // Windows provider shows it. Pure: the rule is written down in README.md. Throws PlatformError kInvalidData when
 // the snapshot has no root web area.

@@ -69,8 +69,15 @@ void AppendListing(const ControlElement& element, int depth, std::string& listin
 
 }  // namespace
 
-std::string QuotedText(std::string_view text) {
-    std::string quoted = "\"";
+std::string QuotedText(std::string_view text) { return "\"" + EscapedText(text) + "\""; }
+
+std::string IdText(std::string_view id) {
+    const bool plain = !id.empty() && id.find(' ') == std::string_view::npos && EscapedText(id) == id;
+    return plain ? std::string(id) : QuotedText(id);
+}
+
+std::string EscapedText(std::string_view text) {
+    std::string quoted;
     while (!text.empty()) {
         const std::optional<Decoded> next = DecodeUtf8(text);
         if (!next) {
@@ -90,12 +97,12 @@ std::string QuotedText(std::string_view text) {
         }
         text.remove_prefix(next->length);
     }
-    return quoted + "\"";
+    return quoted;
 }
 
 std::string ElementLine(const ControlElement& element) {
     std::string line = ControlTypeName(element.controlType) + " " + QuotedText(element.name);
-    if (!element.automationId.empty()) line += " id=" + element.automationId;
+    if (!element.automationId.empty()) line += " id=" + IdText(element.automationId);
     if (!element.className.empty()) line += " class=" + QuotedText(element.className);
     return line;
 }

@@ -88,13 +88,8 @@ nlohmann::json DevToolsPipe::Call(const std::string& method, const nlohmann::jso
                                   const std::optional<std::string>& sessionId) {
     if (broken_) throw PlatformError(kBrokenPipe, "DevTools pipe already closed; " + method + " not sent");
     const std::int64_t id = nextId_++;
-    json request = {{"id", id}, {"method", method}, {"params", params.is_null() ? json::object() : params}};
-    if (sessionId) request["sessionId"] = *sessionId;
-    std::string bytes = request.dump(-1, ' ', false, json::error_handler_t::replace);
-    bytes.push_back('\0');
-
     const auto deadline = Clock::now() + timeout_;
-    Send(method, bytes, deadline);
+    Send(method, Request(method, params, sessionId, id), deadline);
     for (;;) {
         const std::string_view text = Receive(method, deadline);
         json message = json::parse(text.begin(), text.end(), nullptr, false);
@@ -104,7 +99,7 @@ nlohmann::json DevToolsPipe::Call(const std::string& method, const nlohmann::jso
         }
         const auto replyId = message.find("id");
         if (replyId == message.end()) {
-            if (message.contains("method")) events_.push_back(std::move(message));
+            if (message.contains("method")) Queue(std::move(message));
             continue;
         }
         // Anything else is the late reply of a call that ran out of time.
@@ -115,6 +110,29 @@ nlohmann::json DevToolsPipe::Call(const std::string& method, const nlohmann::jso
         const auto result = message.find("result");
         return result == message.end() ? json::object() : std::move(*result);
     }
+}
+
+void DevToolsPipe::Post(const std::string& method, const nlohmann::json& params,
+                        const std::optional<std::string>& sessionId) {
+    if (broken_) throw PlatformError(kBrokenPipe, "DevTools pipe already closed; " + method + " not sent");
+    Send(method, Request(method, params, sessionId, nextId_++), Clock::now() + timeout_);
+}
+
+std::string DevToolsPipe::Request(const std::string& method, const nlohmann::json& params,
+                                  const std::optional<std::string>& sessionId, std::int64_t id) const {
+    json request = {{"id", id}, {"method", method}, {"params", params.is_null() ? json::object() : params}};
+    if (sessionId) request["sessionId"] = *sessionId;
+    std::string bytes = request.dump(-1, ' ', false, json::error_handler_t::replace);
+    bytes.push_back('\0');
+    return bytes;
+}
+
+void DevToolsPipe::Queue(nlohmann::json event) {
+    if (eventHook_) eventHook_(event);
+    if (events_.size() >= maxQueuedEvents_) {
+        GiveUp("DevTools sent more than " + std::to_string(maxQueuedEvents_) + " events that were not taken");
+    }
+    events_.push_back(std::move(event));
 }
 
 bool DevToolsPipe::PeerClosed() {
@@ -165,18 +183,33 @@ void DevToolsPipe::Send(const std::string& method, const std::string& bytes, Clo
 }
 
 std::optional<std::string_view> DevToolsPipe::TakeBuffered() {
-    // The message handed out last is done with: drop it now rather than copy each one out.
-    buffer_.erase(0, consumed_);
-    scanned_ -= std::min(scanned_, consumed_);
-    consumed_ = 0;
-    const std::size_t end = buffer_.find('\0', scanned_);
+    // The messages handed out are dropped only once they are half the buffer, so that a backlog of
+    // many is read in time linear in its size rather than moved up once per message.
+    if (consumed_ > 0 && consumed_ * 2 >= buffer_.size()) {
+        buffer_.erase(0, consumed_);
+        scanned_ -= std::min(scanned_, consumed_);
+        consumed_ = 0;
+    }
+    const std::size_t start = consumed_;
+    const std::size_t end = buffer_.find('\0', std::max(scanned_, start));
+    const std::size_t length = (end == std::string::npos ? buffer_.size() : end) - start;
+    if (length > maxMessageBytes_) {
+        GiveUp("DevTools sent a message of more than " + std::to_string(maxMessageBytes_) + " bytes");
+    }
     if (end == std::string::npos) {
         scanned_ = buffer_.size();
         return std::nullopt;
     }
     consumed_ = end + 1;
     scanned_ = consumed_;
-    return std::string_view(buffer_).substr(0, end);
+    return std::string_view(buffer_).substr(start, length);
+}
+
+void DevToolsPipe::GiveUp(const std::string& why) {
+    broken_ = true;
+    buffer_.clear();
+    scanned_ = consumed_ = 0;
+    throw PlatformError(kBrokenPipe, why + "; the pipe is given up");
 }
 
 DevToolsPipe::ReadResult DevToolsPipe::ReadAvailable() {
@@ -192,13 +225,15 @@ DevToolsPipe::ReadResult DevToolsPipe::ReadAvailable() {
 }
 
 void DevToolsPipe::Pump() {
-    while (!broken_ && ReadAvailable() == ReadResult::Data) {
-    }
-    while (const auto text = TakeBuffered()) {
-        json message = json::parse(text->begin(), text->end(), nullptr, false);
-        // Only events are kept: a reply here belongs to a call that ran out of time.
-        if (message.is_object() && !message.contains("id") && message.contains("method"))
-            events_.push_back(std::move(message));
+    // A read at a time, each taken apart before the next, so that the buffer holds at most one message and a read.
+    bool more = true;
+    while (more) {
+        more = !broken_ && ReadAvailable() == ReadResult::Data;
+        while (const auto text = TakeBuffered()) {
+            json message = json::parse(text->begin(), text->end(), nullptr, false);
+            // Only events are kept: a reply here belongs to a call that ran out of time.
+            if (message.is_object() && !message.contains("id") && message.contains("method")) Queue(std::move(message));
+        }
     }
 }
 

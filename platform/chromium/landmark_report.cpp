@@ -43,7 +43,7 @@ std::optional<ControlPlace> LandmarkReport::ExpectLater(const std::string& what,
 std::string CriteriaText(const ControlCriteria& criteria) {
     std::string text = criteria.controlType == 0 ? "element" : ControlTypeName(criteria.controlType);
     if (!TrimBlanks(criteria.name).empty()) text += " " + QuotedText(criteria.name);
-    if (!TrimBlanks(criteria.automationId).empty()) text += " id=" + std::string(criteria.automationId);
+    if (!TrimBlanks(criteria.automationId).empty()) text += " id=" + IdText(criteria.automationId);
     if (!TrimBlanks(criteria.className).empty()) text += " class=" + QuotedText(criteria.className);
     return text;
 }

@@ -50,7 +50,7 @@ std::string ProfileParent() { return std::filesystem::path(DefaultProfileFolder(
 int InspectPage(const std::string& address, std::ostream& out, std::ostream& err) {
     const std::optional<std::string> program = ChromiumLocation().FindInstalled();
     if (!program) {
-        err << "Tidemark: no Chromium to open " << address
+        err << "Tidemark: no Chromium to open " << EscapedText(address)
             << " in: neither /usr/bin/chromium nor a chromium on PATH (Debian's package is chromium)\n";
         return 1;
     }
@@ -60,7 +60,7 @@ int InspectPage(const std::string& address, std::ostream& out, std::ostream& err
         const OpenedPage page =
             OpenPage(browser.devtools(), SiteRedirect::FromEnvironment().Apply(address), kLoadLimit);
         if (!page.failure.empty()) {
-            err << "Tidemark: could not load " << address << ": " << page.failure << "\n";
+            err << "Tidemark: could not load " << EscapedText(address) << ": " << EscapedText(page.failure) << "\n";
             return 1;
         }
         const ControlElement document = SettledControlView(browser.devtools(), page.sessionId);
@@ -70,11 +70,11 @@ int InspectPage(const std::string& address, std::ostream& out, std::ostream& err
         return 0;
     } catch (const PlatformError& error) {
         const char* doing = error.code() == kFileNotFound ? "could not start Chromium for " : "could not inspect ";
-        err << "Tidemark: " << doing << address << ": " << error.what() << "\n";
+        err << "Tidemark: " << doing << EscapedText(address) << ": " << EscapedText(error.what()) << "\n";
         return 1;
     } catch (const nlohmann::json::exception& error) {
-        err << "Tidemark: could not inspect " << address << ": the browser answered out of shape: " << error.what()
-            << "\n";
+        err << "Tidemark: could not inspect " << EscapedText(address)
+            << ": the browser answered out of shape: " << EscapedText(error.what()) << "\n";
         return 1;
     }
 }

@@ -15,24 +15,42 @@ constexpr const char* kBinding = "tidemarkPageChanged";
 // after a resize, an animation or transition that ends showing or hiding.
 // Open shadow roots are watched as they come in with inserted nodes or as
 // their host changes; a closed one cannot be seen from any world.
+// Between two takes it also notes which elements had only their texts
+// changed (a figure counting up), so that a reading can be of that element
+// alone; any other change, or more than one element, leaves the reading whole.
 constexpr const char* kWatcher = R"((() => {
     const send = globalThis.tidemarkPageChanged;
     if (typeof send !== 'function') throw new Error('no binding in this world');
     if (globalThis.tidemarkArm) return globalThis.tidemarkArm();
     const token = Math.random().toString(36).slice(2) + performance.timeOrigin.toString(36);
     let armed = true;
+    let textChanged = new Set();
+    let unsure = false;
     const changed = () => {
         if (!armed) return;
         armed = false;
         send('changed');
     };
+    const isText = node => node.nodeType === Node.TEXT_NODE;
+    const note = record => {
+        const target = record.target;
+        const element = record.type === 'characterData' ? target.parentNode : target;
+        const textsOnly = record.type === 'characterData' ||
+            (record.type === 'childList' && [...record.addedNodes].every(isText) && [...record.removedNodes].every(isText));
+        if (textsOnly && element && element.nodeType === Node.ELEMENT_NODE) textChanged.add(element);
+        else unsure = true;
+    };
     const options = { subtree: true, childList: true, attributes: true, characterData: true };
     const watched = new WeakSet();
-    const observer = new MutationObserver(records => {
+    const take = records => {
         for (const record of records) {
             watchRoot(record.target);
             for (const node of record.addedNodes) watchTree(node);
+            note(record);
         }
+    };
+    const observer = new MutationObserver(records => {
+        take(records);
         changed();
     });
     const watchRoot = node => {
@@ -50,14 +68,37 @@ constexpr const char* kWatcher = R"((() => {
     };
     observer.observe(document, options);
     watchTree(document);
-    const moved = () => send('window');
+    const moved = () => {
+        unsure = true;
+        send('window');
+    };
     addEventListener('resize', moved);
     document.addEventListener('visibilitychange', moved);
+    const shownOtherwise = () => {
+        unsure = true;
+        changed();
+    };
     for (const type of ['input', 'change', 'animationend', 'transitionend'])
-        addEventListener(type, changed, { capture: true, passive: true });
+        addEventListener(type, shownOtherwise, { capture: true, passive: true });
     globalThis.tidemarkArm = () => {
+        observer.takeRecords();
+        textChanged = new Set();
+        unsure = false;
         armed = true;
         return token;
+    };
+    // The one element whose texts alone changed since the last take, or the token when the page is to be read whole.
+    globalThis.tidemarkTake = expected => {
+        if (expected !== token) return undefined;
+        armed = false;
+        take(observer.takeRecords());
+        const [element, ...others] = textChanged;
+        const alone = !unsure && element !== undefined && others.length === 0 && element.isConnected &&
+            element.getRootNode() === document;
+        textChanged = new Set();
+        unsure = false;
+        armed = true;
+        return alone ? element : token;
     };
     return token;
 })())";
@@ -71,26 +112,32 @@ std::string StringValue(const json& reply) {
 }
 
 // Runtime reports every context and console message while enabled; it is on
-// only while the watcher is put in, which is when a context of our name takes the binding.
-class RuntimeEnabled {
-public:
-    RuntimeEnabled(DevToolsPipe& devtools, const std::string& sessionId) : devtools_(devtools), sessionId_(sessionId) {
-        devtools_.Call("Runtime.enable", json::object(), sessionId_);
-    }
-    ~RuntimeEnabled() {
+// only while `install` runs, which is when a context of our name takes the binding.
+// Turned off again after a protocol error too, but not after a time-out or a broken
+// pipe: that browser is ended, and a second call to it would only wait as long again.
+template <class Install>
+std::optional<ObservedWorld> WithRuntime(DevToolsPipe& devtools, const std::string& sessionId, Install&& install) {
+    devtools.Call("Runtime.enable", json::object(), sessionId);
+    const auto disable = [&] {
         try {
-            devtools_.Call("Runtime.disable", json::object(), sessionId_);
+            devtools.Call("Runtime.disable", json::object(), sessionId);
         } catch (const PlatformError&) {
             // A browser gone or hung is noticed by the next call.
         }
+    };
+    std::optional<ObservedWorld> world;
+    try {
+        world = install();
+    } catch (const PlatformError& error) {
+        if (error.code() != kTimeout && error.code() != kBrokenPipe) disable();
+        throw;
+    } catch (const json::exception&) {
+        disable();
+        throw;
     }
-    RuntimeEnabled(const RuntimeEnabled&) = delete;
-    RuntimeEnabled& operator=(const RuntimeEnabled&) = delete;
-
-private:
-    DevToolsPipe& devtools_;
-    const std::string& sessionId_;
-};
+    disable();
+    return world;
+}
 
 }  // namespace
 
@@ -98,20 +145,27 @@ void FollowPageEvents(DevToolsPipe& devtools, const std::string& sessionId) {
     devtools.Call("Page.enable", json::object(), sessionId);
 }
 
-std::optional<ObservedWorld> InstallObserver(DevToolsPipe& devtools, const std::string& sessionId) {
+std::optional<ObservedWorld> InstallObserver(DevToolsPipe& devtools, const std::string& sessionId,
+                                             std::string& triedDocument) {
     try {
-        const RuntimeEnabled runtime(devtools, sessionId);
-        devtools.Call("Runtime.addBinding", {{"name", kBinding}, {"executionContextName", kWorldName}}, sessionId);
         const json frames = devtools.Call("Page.getFrameTree", json::object(), sessionId);
-        const auto frame = frames.at("frameTree").at("frame").at("id").get<std::string>();
-        const json world =
-            devtools.Call("Page.createIsolatedWorld", {{"frameId", frame}, {"worldName", kWorldName}}, sessionId);
-        ObservedWorld observed{.contextId = world.at("executionContextId").get<std::int64_t>(), .token = {}};
-        observed.token = StringValue(devtools.Call(
-            "Runtime.evaluate", {{"expression", kWatcher}, {"contextId", observed.contextId}, {"returnByValue", true}},
-            sessionId));
-        if (observed.token.empty()) return std::nullopt;
-        return observed;
+        const json& frame = frames.at("frameTree").at("frame");
+        const auto frameId = frame.at("id").get<std::string>();
+        const std::string document = frame.value("loaderId", "");
+        // A world made is not taken away: one per document, whether its watcher took or not.
+        if (!document.empty() && document == triedDocument) return std::nullopt;
+        triedDocument = document;
+        return WithRuntime(devtools, sessionId, [&]() -> std::optional<ObservedWorld> {
+            devtools.Call("Runtime.addBinding", {{"name", kBinding}, {"executionContextName", kWorldName}}, sessionId);
+            const json world =
+                devtools.Call("Page.createIsolatedWorld", {{"frameId", frameId}, {"worldName", kWorldName}}, sessionId);
+            ObservedWorld observed{.contextId = world.at("executionContextId").get<std::int64_t>(), .token = {}};
+            observed.token = StringValue(devtools.Call(
+                "Runtime.evaluate",
+                {{"expression", kWatcher}, {"contextId", observed.contextId}, {"returnByValue", true}}, sessionId));
+            if (observed.token.empty()) return std::nullopt;
+            return observed;
+        });
     } catch (const json::exception&) {
         return std::nullopt;
     } catch (const PlatformError& error) {
@@ -121,15 +175,28 @@ std::optional<ObservedWorld> InstallObserver(DevToolsPipe& devtools, const std::
     }
 }
 
-bool ArmObserver(DevToolsPipe& devtools, const std::string& sessionId, const ObservedWorld& world) {
+WatcherTake TakeAndArm(DevToolsPipe& devtools, const std::string& sessionId, ObservedWorld& world) {
+    // The elements handed out are held for us by the world until released; once in a while they are.
+    constexpr int kTakesPerRelease = 100;
     try {
-        const json reply = devtools.Call(
-            "Runtime.evaluate",
-            {{"expression", "globalThis.tidemarkArm?.()"}, {"contextId", world.contextId}, {"returnByValue", true}},
-            sessionId);
-        return StringValue(reply) == world.token;
+        if (++world.takes % kTakesPerRelease == 0)
+            devtools.Call("Runtime.releaseObjectGroup", {{"objectGroup", kWorldName}}, sessionId);
+        const json reply = devtools.Call("Runtime.evaluate",
+                                         {{"expression", "globalThis.tidemarkTake?.(" + json(world.token).dump() + ")"},
+                                          {"contextId", world.contextId},
+                                          {"objectGroup", kWorldName}},
+                                         sessionId);
+        if (reply.contains("exceptionDetails")) return {};
+        const json& result = reply.at("result");
+        if (result.value("type", "") == "string" && result.value("value", "") == world.token)
+            return {.armed = true, .changedElement = std::nullopt};
+        if (result.value("subtype", "") == "node" && result.contains("objectId"))
+            return {.armed = true, .changedElement = result.at("objectId").get<std::string>()};
+        return {};
+    } catch (const json::exception&) {
+        return {};
     } catch (const PlatformError& error) {
-        if (error.code() == kEFail) return false;  // no such context any more
+        if (error.code() == kEFail) return {};  // no such context any more
         throw;
     }
 }

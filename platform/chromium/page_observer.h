@@ -18,6 +18,15 @@ struct ObservedWorld {
     std::int64_t contextId = 0;
     // Drawn by the watcher: a context that answers with another is not ours.
     std::string token;
+    int takes = 0;
+};
+
+// What the watcher saw since it was last armed.
+struct WatcherTake {
+    bool armed = false;  // false: it is not there any more (its document went), or the context is not ours
+    // The one element whose texts alone changed (a remote object of the page's
+    // session); empty when the page is to be read whole.
+    std::optional<std::string> changedElement;
 };
 
 // What an event says of the page of the session it came on.
@@ -33,12 +42,13 @@ void FollowPageEvents(DevToolsPipe& devtools, const std::string& sessionId);
 
 // Puts a watcher into the document the page shows now, armed. Empty when the
 // page does not take one (a document on its way out); it is then read whole
-// at every poll until one takes.
-std::optional<ObservedWorld> InstallObserver(DevToolsPipe& devtools, const std::string& sessionId);
+// at every poll until one takes. `triedDocument` is the document last tried:
+// a document is given one world of ours at most, so it is not tried twice.
+std::optional<ObservedWorld> InstallObserver(DevToolsPipe& devtools, const std::string& sessionId,
+                                             std::string& triedDocument);
 
-// Arms the watcher again before a reading. False when it is not there any
-// more (its document went) or the context is not ours.
-bool ArmObserver(DevToolsPipe& devtools, const std::string& sessionId, const ObservedWorld& world);
+// Takes what the watcher saw and arms it again, before a reading.
+WatcherTake TakeAndArm(DevToolsPipe& devtools, const std::string& sessionId, ObservedWorld& world);
 
 // What a protocol event says of the page on `sessionId`.
 PageNews ReadPageNews(const nlohmann::json& event, const std::string& sessionId);

@@ -150,28 +150,43 @@ bool TakenTogether(const PageSnapshot& snapshot) {
 }
 }  // namespace
 
-PageSnapshot FetchPageSnapshot(DevToolsPipe& devtools, const std::string& sessionId) {
+namespace {
+std::string DocumentId(DevToolsPipe& devtools, const std::string& sessionId) {
     const json frameTree = devtools.Call("Page.getFrameTree", json::object(), sessionId);
-    std::string documentId;
     try {
-        documentId = frameTree.at("frameTree").at("frame").at("loaderId").get<std::string>();
+        return frameTree.at("frameTree").at("frame").at("loaderId").get<std::string>();
     } catch (const json::exception& error) {
         throw PlatformError(kInvalidData, std::string("unreadable frame tree: ") + error.what());
     }
-    // A page that swaps a text node between the two calls (a figure counting
-    // up) would show that text without its markup; a second take is almost
-    // always clean, and a node still missing then only loses its id and class.
-    constexpr int kTakes = 2;
-    PageSnapshot snapshot;
-    for (int take = 1; take <= kTakes; ++take) {
-        const json axTree = devtools.Call("Accessibility.getFullAXTree", json::object(), sessionId);
-        const json domSnapshot =
-            devtools.Call("DOMSnapshot.captureSnapshot", {{"computedStyles", json::array()}}, sessionId);
-        snapshot = ParsePageSnapshot(axTree, domSnapshot);
-        if (TakenTogether(snapshot)) break;
+}
+}  // namespace
+
+PageSnapshot FetchPageSnapshot(DevToolsPipe& devtools, const std::string& sessionId) {
+    // The document is told before and after the trees are taken: a navigation landing between
+    // them would give one document's nodes the other's identity. Another document is taken again.
+    constexpr int kDocuments = 3;
+    std::string documentId = DocumentId(devtools, sessionId);
+    for (int document = 1; document <= kDocuments; ++document) {
+        // A page that swaps a text node between the two calls (a figure counting
+        // up) would show that text without its markup; a second take is almost
+        // always clean, and a node still missing then only loses its id and class.
+        constexpr int kTakes = 2;
+        PageSnapshot snapshot;
+        for (int take = 1; take <= kTakes; ++take) {
+            const json axTree = devtools.Call("Accessibility.getFullAXTree", json::object(), sessionId);
+            const json domSnapshot =
+                devtools.Call("DOMSnapshot.captureSnapshot", {{"computedStyles", json::array()}}, sessionId);
+            snapshot = ParsePageSnapshot(axTree, domSnapshot);
+            if (TakenTogether(snapshot)) break;
+        }
+        std::string after = DocumentId(devtools, sessionId);
+        if (after == documentId) {
+            snapshot.documentId = std::move(documentId);
+            return snapshot;
+        }
+        documentId = std::move(after);
     }
-    snapshot.documentId = std::move(documentId);
-    return snapshot;
+    throw PlatformError(kInvalidData, "the page changed its document at every reading");
 }
 
 }  // namespace tidemark::chromium

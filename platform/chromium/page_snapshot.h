@@ -63,7 +63,9 @@ PageSnapshot ParsePageSnapshot(const nlohmann::json& fullAXTree, const nlohmann:
 // Attaches to a page target in flat mode; the calls for that page carry the returned session id.
 std::string AttachToPage(DevToolsPipe& devtools, const std::string& targetId);
 
-// Both trees of the attached page and the id of its document: three calls, five when a script changed the page between them.
+// Both trees of the attached page and the id of its document, told before and after them: four
+// calls, six when a script changed the page between the trees, again when the document changed.
+// Throws PlatformError kInvalidData when the document changed at every try.
 PageSnapshot FetchPageSnapshot(DevToolsPipe& devtools, const std::string& sessionId);
 
 }  // namespace tidemark::chromium

@@ -6,7 +6,7 @@ namespace tidemark::qt {
 
 LinuxBrowser::LinuxBrowser(BrowserChoice choice, uia_tree::Tree& tree, Clock& clock, Sleeper& sleeper,
                            MessagePump& pump, Keyboard& keyboard)
-    : realSleeper_(sleeper), realPump_(pump), realKeyboard_(keyboard) {
+    : clock_(clock), realSleeper_(sleeper), realPump_(pump), realKeyboard_(keyboard) {
     if (choice == BrowserChoice::Simulated) {
         simulated_ = std::make_unique<SimulatedBrowser>(tree, clock);
         return;
@@ -18,6 +18,14 @@ LinuxBrowser::LinuxBrowser(BrowserChoice choice, uia_tree::Tree& tree, Clock& cl
 }
 
 LinuxBrowser::~LinuxBrowser() = default;
+
+void LinuxBrowser::LogDialogsTo(RecordServices* records) {
+    if (!chromium_) return;
+    dialogLog_ = std::make_unique<RunLog>(records, clock_);
+    chromium_->OnDialog([log = dialogLog_.get()](const chromium::JavaScriptDialog& dialog) {
+        log->Write(run_log::kDialog, chromium::DialogLogText(dialog));
+    });
+}
 
 ProcessStarter& LinuxBrowser::starter() {
     if (chromium_) return *chromium_;

@@ -9,6 +9,8 @@
 #include "chromium/chromium_browser.h"
 #include "chromium/chromium_location.h"
 #include "common/platform.h"
+#include "common/record_files.h"
+#include "run/run_log.h"
 #include "uia_tree/tree.h"
 
 namespace tidemark::qt {
@@ -34,11 +36,16 @@ public:
     std::array<std::uint8_t, 256> GetKeyboardState() override { return realKeyboard_.GetKeyboardState(); }
     void KeyEvent(std::uint8_t virtualKey, bool keyUp) override;
 
+    // Each dialog a page raises, answered by the browser layer, goes to the run log of `records` (none: no log).
+    void LogDialogsTo(RecordServices* records);
+
     // Null unless that is the choice.
     chromium::ChromiumBrowser* chromium() { return chromium_.get(); }
     SimulatedBrowser* simulated() { return simulated_.get(); }
 
 private:
+    Clock& clock_;
+    std::unique_ptr<RunLog> dialogLog_;
     Sleeper& realSleeper_;
     MessagePump& realPump_;
     Keyboard& realKeyboard_;

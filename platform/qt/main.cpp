@@ -58,6 +58,7 @@ int main(int argc, char* argv[]) {
         metrics.emplace(tidemark::MetricsTarget{*folder, epoch});
         context.metrics = &*metrics;
     }
+    services.browser.LogDialogsTo(&records);
     tidemark::Form1 form(context);
 
     // Closing ends the process at once, also from inside a wait of a run,

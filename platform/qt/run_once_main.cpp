@@ -34,6 +34,7 @@ int RunOnceMain(int& argc, char** argv, BrowserChoice browser, const UnattendedO
         metrics.emplace(MetricsTarget{*folder, epoch});
         context.metrics = &*metrics;
     }
+    services.browser.LogDialogsTo(&records);
     Form1 form(context);
     return RunOnce(form, options, std::cout, std::cerr);
 }

@@ -19,13 +19,17 @@ const TreeCondition& ConditionOf(const uia::Ref<uia::Condition>& condition) {
     return *ours;
 }
 
-// Pre-order walk below `node`; false from `visit` stops it.
+// Pre-order walk below `node`; false from `visit` stops it. Without recursion: a page may nest
+// its elements as deep as it likes.
 template <class Visit>
 bool VisitDescendants(const Node& node, Visit& visit) {
-    for (const NodePtr& child : node.children()) {
+    std::vector<NodePtr> left(node.children().rbegin(), node.children().rend());
+    while (!left.empty()) {
+        const NodePtr child = std::move(left.back());
+        left.pop_back();
         if (!child->Shown()) continue;
         if (!visit(child)) return false;
-        if (!VisitDescendants(*child, visit)) return false;
+        left.insert(left.end(), child->children().rbegin(), child->children().rend());
     }
     return true;
 }

@@ -7,7 +7,20 @@
 
 namespace tidemark::uia_tree {
 
-Node::Node(Tree& tree, NodeSpec spec, int serial)
+std::vector<std::int32_t> RuntimeIdFor(std::uint64_t serial) {
+    // The second part is read as the element's handle and the sixth as its id, both non-zero;
+    // the whole serial is in the fourth and fifth, so that no two nodes share an id in 2^64.
+    constexpr std::uint64_t kHandles = 0x7FFFFFFF - 0x10000;
+    constexpr std::uint64_t kIds = 0x7FFFFFFF - 1000;
+    return {42,
+            static_cast<std::int32_t>(0x10000 + serial % kHandles),
+            4,
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(serial >> 32)),
+            static_cast<std::int32_t>(static_cast<std::uint32_t>(serial)),
+            static_cast<std::int32_t>(1000 + serial % kIds)};
+}
+
+Node::Node(Tree& tree, NodeSpec spec, std::uint64_t serial)
     : name(std::move(spec.name)),
       controlType(spec.controlType),
       localizedControlType(std::move(spec.localizedControlType)),
@@ -18,7 +31,7 @@ Node::Node(Tree& tree, NodeSpec spec, int serial)
       runtimeId(std::move(spec.runtimeId)),
       handle(spec.handle),
       tree_(tree) {
-    if (runtimeId.empty()) runtimeId = {42, 0x10000 + serial, 4, serial, 0, 1000 + serial};
+    if (runtimeId.empty()) runtimeId = RuntimeIdFor(serial);
     if (spec.invoke) patterns_.insert(uia::pattern::Invoke);
     if (spec.value) patterns_.insert(uia::pattern::Value);
     if (spec.window) patterns_.insert(uia::pattern::Window);
@@ -107,8 +120,14 @@ void Node::Discard() {
 }
 
 void Node::MarkRemoved() {
-    removed_ = true;
-    for (const NodePtr& child : children_) child->MarkRemoved();
+    // Without recursion: a page may nest its elements as deep as it likes.
+    std::vector<Node*> left = {this};
+    while (!left.empty()) {
+        Node* node = left.back();
+        left.pop_back();
+        node->removed_ = true;
+        for (const NodePtr& child : node->children_) left.push_back(child.get());
+    }
 }
 
 std::vector<NodePtr> Node::PresentChildren() const {

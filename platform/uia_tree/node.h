@@ -17,6 +17,9 @@
 namespace tidemark::uia_tree {
 
 class Tree;
+// The six-part runtime id of the node with the serial, unique for every serial.
+std::vector<std::int32_t> RuntimeIdFor(std::uint64_t serial);
+
 class Node;
 using NodePtr = std::shared_ptr<Node>;
 
@@ -38,7 +41,7 @@ struct NodeSpec {
 
 class Node : public std::enable_shared_from_this<Node> {
 public:
-    Node(Tree& tree, NodeSpec spec, int serial);
+    Node(Tree& tree, NodeSpec spec, std::uint64_t serial);
 
     std::string name;
     uia::ControlType controlType;

@@ -7,7 +7,7 @@
 
 namespace tidemark::uia_tree {
 
-Tree::Tree() {
+Tree::Tree(std::uint64_t firstSerial) : nextSerial_(firstSerial) {
     root_ = std::make_shared<Node>(
         *this, NodeSpec{.name = "デスクトップ 1", .className = "#32769", .handle = kDesktopHandle}, NextSerial());
 }

@@ -5,6 +5,7 @@
 // element it hands out is a new object, as COM hands out new interface
 // pointers. It keeps no time and records nothing of its own.
 
+#include <cstdint>
 #include <vector>
 
 #include "uia/automation.h"
@@ -18,7 +19,8 @@ class Tree {
 public:
     static constexpr uia::WindowHandle kDesktopHandle = 0x10010;
 
-    Tree();
+    // `firstSerial` other than 1 only to try the serials' far end.
+    explicit Tree(std::uint64_t firstSerial = 1);
     Tree(const Tree&) = delete;
     Tree& operator=(const Tree&) = delete;
 
@@ -45,10 +47,10 @@ public:
     bool Enter(Call call, const Node* node) { return Enter(CallEvent{call, node}); }
     void Acted(const CallEvent& event);
     LiveCounts& counts() { return live_; }
-    int NextSerial() { return nextSerial_++; }
+    std::uint64_t NextSerial() { return nextSerial_++; }
 
 private:
-    int nextSerial_ = 1;
+    std::uint64_t nextSerial_;
     NodePtr root_;
     LiveCounts live_;
     std::vector<CallObserver*> observers_;

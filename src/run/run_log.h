@@ -27,6 +27,8 @@ inline constexpr std::string_view kStep = "STEP";
 inline constexpr std::string_view kResult = "RESULT";
 inline constexpr std::string_view kFail = "FAIL";
 inline constexpr std::string_view kEnd = "END";
+// A dialog a page raised, and how the browser layer answered it.
+inline constexpr std::string_view kDialog = "DIALOG";
 }  // namespace run_log
 
 class RunLog {

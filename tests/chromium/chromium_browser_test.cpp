@@ -14,8 +14,10 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "browser/edge_windows.h"
+#include "chromium/javascript_dialogs.h"
 #include "chromium/page_snapshot.h"
 #include "common/automation_startup.h"
 #include "common/context.h"
@@ -290,6 +292,87 @@ TEST_F(ChromiumBrowserTest, TheAddressBarTabsAndWindowStatesDriveTheBrowser) {
     browser_->NewPoll();
     EXPECT_FALSE(Window());
     EXPECT_THAT([&] { (void)window->CurrentName(); }, ThrowsPlatformError(kElementNotAvailable));
+}
+
+// A layout that follows the window's width, with no script to change the DOM.
+constexpr const char* kFollowingPage =
+    "data:text/html;charset=utf-8,<title>following</title>"
+    "<style>@media (max-width: 600px) { .wide { display: none; } }</style>"
+    "<p class='wide' aria-label='wide'>wide</p><p aria-label='always'>always</p>";
+
+TEST_F(ChromiumBrowserTest, AResizedWindowsPageIsReadAgain) {
+    browser_->Start("/usr/bin/chromium", std::string(" --new-window ") + kFollowingPage);
+    const Ref<Element> document = DocumentTitled("following");
+    ASSERT_TRUE(document);
+    DevToolsPipe& devtools = browser_->process()->devtools();
+    const nlohmann::json targets = devtools.Call("Target.getTargets").at("targetInfos");
+    std::string target;
+    for (const auto& info : targets)
+        if (info.at("type") == "page") target = info.at("targetId");
+    const auto windowId = devtools.Call("Browser.getWindowForTarget", {{"targetId", target}}).at("windowId");
+    auto width = [&](int pixels) {
+        devtools.Call("Browser.setWindowBounds", {{"windowId", windowId}, {"bounds", {{"width", pixels}}}});
+    };
+    width(1000);
+    ASSERT_TRUE(PollFor([&] { return document->FindFirst(uia::scope::Subtree, Where(property::Name, "wide")); }));
+    width(400);
+    EXPECT_TRUE(PollFor([&]() -> Ref<Element> {
+        return document->FindFirst(uia::scope::Subtree, Where(property::Name, "wide")) ? nullptr : document;
+    })) << "the narrow window hides the wide paragraph";
+    width(1000);
+    EXPECT_TRUE(PollFor([&] { return document->FindFirst(uia::scope::Subtree, Where(property::Name, "wide")); }));
+}
+
+// A page that asks the user on load, when its button is pressed, and before it is left.
+constexpr const char* kAskingPage =
+    "data:text/html;charset=utf-8,<title>asking</title>"
+    "<script>alert('on load'); document.title = 'loaded';"
+    "addEventListener('beforeunload', event => { event.preventDefault(); event.returnValue = ''; });</script>"
+    "<button onclick=\"document.title = 'confirm ' + confirm('sure?') + ', prompt ' + prompt('name?', 'x')\">"
+    "Ask</button>";
+
+TEST_F(ChromiumBrowserTest, EveryDialogIsAnsweredAtOnceAndToldOf) {
+    std::vector<JavaScriptDialog> dialogs;
+    browser_->OnDialog([&](const JavaScriptDialog& dialog) { dialogs.push_back(dialog); });
+    browser_->Start("/usr/bin/chromium", std::string(" --new-window ") + kAskingPage);
+    const Ref<Element> document = DocumentTitled("loaded");
+    ASSERT_TRUE(document) << "the alert on load was dismissed and the page went on";
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].type, "alert");
+    EXPECT_EQ(dialogs[0].message, "on load");
+    EXPECT_FALSE(dialogs[0].accepted);
+    EXPECT_EQ(DialogLogText(dialogs[0]).substr(0, 20), "alert dismissed on d");
+
+    // Asked mid-way, from an action of ours: the click's call comes back, and the page's script goes on.
+    const Ref<Element> ask = document->FindFirst(uia::scope::Subtree, Where(property::Name, "Ask"));
+    ASSERT_TRUE(ask);
+    std::dynamic_pointer_cast<uia::InvokePattern>(ask->GetCurrentPattern(uia::pattern::Invoke))->Invoke();
+    ASSERT_TRUE(DocumentTitled("confirm false, prompt null"));
+    ASSERT_EQ(dialogs.size(), 3u);
+    EXPECT_EQ(dialogs[1].type, "confirm");
+    EXPECT_EQ(dialogs[1].message, "sure?");
+    EXPECT_EQ(dialogs[2].type, "prompt");
+
+    // Leaving a page that asks first (it may ask only once the user has touched it) goes on.
+    DevToolsPipe& devtools = browser_->process()->devtools();
+    const nlohmann::json pages = devtools.Call("Target.getTargets").at("targetInfos");
+    std::string target;
+    for (const auto& info : pages)
+        if (info.at("type") == "page") target = info.at("targetId");
+    const std::string session = AttachToPage(devtools, target);
+    for (const char* type : {"mousePressed", "mouseReleased"})
+        devtools.Call("Input.dispatchMouseEvent",
+                      {{"type", type}, {"x", 5}, {"y", 5}, {"button", "left"}, {"clickCount", 1}}, session);
+    const Ref<Element> edit = Window()->FindFirst(uia::scope::Subtree, Where(property::ClassName, "OmniboxViewViews"));
+    ASSERT_TRUE(edit);
+    std::dynamic_pointer_cast<uia::ValuePattern>(edit->GetCurrentPattern(uia::pattern::Value))
+        ->SetValue("data:text/html,<title>left</title>");
+    edit->SetFocus();
+    browser_->KeyEvent(0x0D, false);
+    ASSERT_TRUE(DocumentTitled("left")) << "the navigation that asked went on";
+    ASSERT_EQ(dialogs.size(), 4u);
+    EXPECT_EQ(dialogs[3].type, "beforeunload");
+    EXPECT_TRUE(dialogs[3].accepted);
 }
 
 TEST_F(ChromiumBrowserTest, ABrowserThatWentAwayTakesItsWindowsAndTheNextStartBringsANewOne) {

@@ -1,6 +1,9 @@
 #include "chromium/chromium_process.h"
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <stdlib.h>
 
 #include <gmock/gmock.h>
@@ -200,6 +203,90 @@ TEST(ChromiumProcess, KeeperKilledTakesTheBrowserWithIt) {
     browser.devtools().Call("Browser.getVersion");
     ASSERT_EQ(::kill(browser.keeperPid(), SIGKILL), 0);
     EXPECT_TRUE(AllEndWithin({browser.pid()}, std::chrono::seconds(10))) << "the browser outlives its keeper";
+}
+
+// Every live process whose command line names the folder: the browser, its zygotes, renderers and
+// crash handlers, whoever their parent is now. A zombie's command line is empty.
+int ProcessesNaming(const std::string& folder) {
+    int found = 0;
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc", ignored)) {
+        const std::string name = entry.path().filename().string();
+        if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos) continue;
+        // Read plainly: a process that ends meanwhile fails the read, which a stream would throw on.
+        const int fd = ::open((entry.path() / "cmdline").c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) continue;
+        std::string line;
+        char chunk[4096];
+        for (ssize_t got; (got = ::read(fd, chunk, sizeof chunk)) > 0;)
+            line.append(chunk, static_cast<std::size_t>(got));
+        ::close(fd);
+        if (line.find(folder) != std::string::npos) ++found;
+    }
+    return found;
+}
+
+// The condition itself, with a margin that holds on a loaded machine.
+bool NoneNamingWithin(const std::string& folder, std::chrono::seconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (ProcessesNaming(folder) > 0) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
+}
+
+// A browser mid-run: started, with a page of its own rendering.
+void OpenAPage(ChromiumProcess& browser) {
+    browser.devtools().Call("Target.createTarget", {{"url", "data:text/html,<title>mid-run</title><p>page</p>"}});
+}
+
+TEST(ChromiumProcess, NothingNamingTheProfileOutlivesAKilledKeeperProgramOrBrowser) {
+    constexpr auto kLimit = std::chrono::seconds(15);
+    {
+        TempFolder profile;
+        ChromiumProcess browser(Headless(profile));
+        OpenAPage(browser);
+        ASSERT_GT(ProcessesNaming(profile.path()), 1) << "the browser and its helpers name their profile";
+        ASSERT_EQ(::kill(browser.keeperPid(), SIGKILL), 0);
+        EXPECT_TRUE(NoneNamingWithin(profile.path(), kLimit)) << "after the keeper was killed";
+    }
+    {
+        // The program itself, a process of its own here, killed mid-run.
+        TempFolder profile;
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        const pid_t program = ::fork();
+        ASSERT_GE(program, 0);
+        if (program == 0) {
+            ::close(ready[0]);
+            try {
+                ChromiumProcess browser(Headless(profile));
+                OpenAPage(browser);
+                [[maybe_unused]] const ssize_t told = ::write(ready[1], "r", 1);
+                for (;;) ::pause();
+            } catch (...) {
+            }
+            ::_exit(1);
+        }
+        ::close(ready[1]);
+        char told = 0;
+        ASSERT_EQ(::read(ready[0], &told, 1), 1) << "the program did not start its browser";
+        ::close(ready[0]);
+        ASSERT_GT(ProcessesNaming(profile.path()), 1);
+        ASSERT_EQ(::kill(program, SIGKILL), 0);
+        int status = 0;
+        ::waitpid(program, &status, 0);
+        EXPECT_TRUE(NoneNamingWithin(profile.path(), kLimit)) << "after the program was killed";
+    }
+    {
+        TempFolder profile;
+        ChromiumProcess browser(Headless(profile));
+        OpenAPage(browser);
+        ASSERT_GT(ProcessesNaming(profile.path()), 1);
+        ASSERT_EQ(::kill(browser.pid(), SIGKILL), 0);
+        EXPECT_TRUE(NoneNamingWithin(profile.path(), kLimit)) << "after the browser alone was killed";
+    }
 }
 
 // An ignored SIGCHLD reaps children unseen; the keeper must still see its browser end, and reap everything.

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "fake_devtools_peer.h"
 #include "throws_platform_error.h"
 
 namespace tidemark::chromium {
@@ -20,46 +21,6 @@ using nlohmann::json;
 using namespace std::chrono_literals;
 using ::testing::AllOf;
 using ::testing::HasSubstr;
-
-// The browser's side of the two pipes, played by the test itself.
-class FakePeer {
-public:
-    explicit FakePeer(std::chrono::milliseconds timeout = 5s) {
-        int requests[2], replies[2];
-        if (::pipe2(requests, O_CLOEXEC) != 0 || ::pipe2(replies, O_CLOEXEC) != 0) ADD_FAILURE() << "pipe2";
-        requests_ = UniqueFd(requests[0]);
-        replies_ = UniqueFd(replies[1]);
-        client_ = std::make_unique<DevToolsPipe>(UniqueFd(replies[0]), UniqueFd(requests[1]), timeout);
-    }
-
-    DevToolsPipe& client() { return *client_; }
-
-    void SendRaw(const std::string& bytes) {
-        std::size_t sent = 0;
-        while (sent < bytes.size()) {
-            const ssize_t written = ::write(replies_.get(), bytes.data() + sent, bytes.size() - sent);
-            ASSERT_GT(written, 0);
-            sent += static_cast<std::size_t>(written);
-        }
-    }
-    void Send(const json& message) { SendRaw(message.dump() + std::string(1, '\0')); }
-
-    json NextRequest() {
-        std::string text;
-        char c;
-        while (::read(requests_.get(), &c, 1) == 1 && c != '\0') text.push_back(c);
-        return json::parse(text);
-    }
-
-    void GrowReplyPipe(int bytes) { ASSERT_GE(::fcntl(replies_.get(), F_SETPIPE_SZ, bytes), bytes); }
-    void CloseReplies() { replies_.Reset(); }
-    void CloseRequests() { requests_.Reset(); }
-
-private:
-    UniqueFd requests_;
-    UniqueFd replies_;
-    std::unique_ptr<DevToolsPipe> client_;
-};
 
 json Event(const std::string& method) { return {{"method", method}, {"params", {{"n", method}}}}; }
 
@@ -96,6 +57,33 @@ TEST(DevToolsPipe, ReplyLongerThanOneReadArrivesWhole) {
     const std::string big(700 * 1024, 'x');
     peer.Send({{"id", 1}, {"result", {{"nodes", big}}}});
     EXPECT_EQ(peer.client().Call("Accessibility.getFullAXTree").at("nodes"), big);
+}
+
+TEST(DevToolsPipe, AMessageOrAQueueOverItsBoundGivesThePipeUpSayingWhich) {
+    FakePeer big;
+    big.client().SetLimits(1000, 5);
+    big.SendRaw(std::string(999, ' '));  // no end yet, and within the bound
+    big.client().Pump();
+    big.SendRaw(std::string(10, ' '));
+    EXPECT_THAT([&] { big.client().Pump(); },
+                ThrowsPlatformError(kBrokenPipe, HasSubstr("a message of more than 1000 bytes")));
+    EXPECT_TRUE(big.client().PeerClosed()) << "no call is sent on it any more";
+
+    FakePeer busy;
+    busy.client().SetLimits(1000, 5);
+    for (int i = 0; i < 6; ++i) busy.Send(Event("Page.lifecycleEvent"));
+    busy.Send({{"id", 1}, {"result", json::object()}});
+    EXPECT_THAT([&] { busy.client().Call("Browser.getVersion"); },
+                ThrowsPlatformError(kBrokenPipe, HasSubstr("more than 5 events")));
+
+    // Within the bounds, a backlog of many small events is read whole and in order.
+    FakePeer backlog;
+    backlog.GrowReplyPipe(1 << 20);
+    for (int i = 0; i < 5000; ++i) backlog.Send({{"method", "Page.lifecycleEvent"}, {"params", {{"n", i}}}});
+    backlog.client().Pump();
+    const auto events = backlog.client().TakeEvents();
+    ASSERT_EQ(events.size(), 5000u);
+    EXPECT_EQ(events.back().at("params").at("n"), 4999);
 }
 
 TEST(DevToolsPipe, ErrorReplyThrowsTheProtocolsMessageAndThePipeGoesOn) {

@@ -212,19 +212,25 @@ protected:
 constexpr const char* kWholeFromTenOneDecimalBelow = R"([1-9][0-9]+|[0-9]\.[0-9])";
 
 TEST_F(LocalSites, FastMeasuresOnLoadWithAClimbingFigureAndShowsTheDownloadRate) {
-    const SiteServerProcess server = StartServer();
-    EXPECT_EQ(Load(server, kSiteFAST.address).outline,
-              FastOutline("speed-progress-indicator in-progress circle", kPauseGlyph));
+    {
+        // A measurement that lasts until the figure has been seen to move, however slowly the looks come.
+        const SiteServerProcess endless = StartServer({"--never-finish", "fast"});
+        EXPECT_EQ(Load(endless, kSiteFAST.address).outline,
+                  FastOutline("speed-progress-indicator in-progress circle", kPauseGlyph));
+        std::set<std::string> climbing;
+        WaitFor("moving figure", [&climbing](const Seen& seen) {
+            if (!seen.figures.empty() && seen.figures[0] != "0") climbing.insert(seen.figures[0]);
+            return climbing.size() >= 2;
+        });
+        for (const std::string& figure : climbing) Number(figure, kWholeFromTenOneDecimalBelow);
+    }
 
-    std::set<std::string> climbing;
-    const Seen done = WaitFor("result", [&climbing](const Seen& seen) {
-        const bool finished = seen.outline.find("circle succeeded") != std::string::npos;
-        if (!finished && !seen.figures.empty() && seen.figures[0] != "0") climbing.insert(seen.figures[0]);
-        return finished;
-    });
+    // Measuring is shown above; how far along the first look comes is the machine's business.
+    const SiteServerProcess server = StartServer();
+    Load(server, kSiteFAST.address);
+    const Seen done =
+        WaitFor("result", [](const Seen& seen) { return seen.outline.find("circle succeeded") != std::string::npos; });
     EXPECT_EQ(done.outline, FastOutline("speed-progress-indicator circle succeeded", kReloadGlyph));
-    EXPECT_GE(climbing.size(), 2u) << "the figure did not move while measuring";
-    for (const std::string& figure : climbing) Number(figure, kWholeFromTenOneDecimalBelow);
 
     ASSERT_EQ(done.figures.size(), 1u);
     const double mbps = Number(done.figures[0], kWholeFromTenOneDecimalBelow);
@@ -285,15 +291,16 @@ TEST_F(LocalSites, NeverFinishingPageKeepsMeasuringAndATitleOverrideAppliesToIts
               FastOutline("speed-progress-indicator in-progress circle", kPauseGlyph));
     double downloaded = 0;
     int growing = 0;
-    // For five times its measuring time, every look still unfinished and the bytes still flowing.
-    LookUntil(std::chrono::milliseconds(kShortMeasureMs * 5), [&](const Seen& seen) {
+    // Past five times its measuring time, and for three looks however slowly they come, every look still
+    // unfinished and the bytes still flowing.
+    const auto past = Clock::now() + std::chrono::milliseconds(kShortMeasureMs * 5);
+    WaitFor("a download that goes on", [&](const Seen& seen) {
         EXPECT_THAT(seen.outline, Not(HasSubstr("succeeded")));
         const double now = Stats(server).at("downloadedBytes").get<double>();
         if (now > downloaded) ++growing;
         downloaded = now;
-        return false;
+        return growing >= 3 && Clock::now() > past;
     });
-    EXPECT_GE(growing, 3) << "the download stopped";
 
     EXPECT_EQ(Load(server, kSiteUSEN.address).outline, UsenOutline("Some other page", ""));
 }

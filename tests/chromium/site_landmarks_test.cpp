@@ -64,6 +64,12 @@ TEST(ControlViewListing, NamesShowEveryCharacterThatWouldNotShowAsItself) {
               "  Group \"\" id=speed class=\"box\"\n"
               "    Text \"94\"\n"
               "  99999 \"odd\"\n");
+
+    // A page's id, and what the browser says, reach the terminal escaped as names do.
+    EXPECT_EQ(ElementLine(E(control::Group, "", "", {}, "a\x1B[2Jb\nc")), R"(Group "" id="a\u001B[2Jb\u000Ac")");
+    EXPECT_EQ(ElementLine(E(control::Group, "", "", {}, "two words")), R"(Group "" id="two words")");
+    EXPECT_EQ(ElementLine(E(control::Group, "", "", {}, "言語")), R"(Group "" id=言語)");
+    EXPECT_EQ(EscapedText("net::ERR\x1B]0;title\x07"), R"(net::ERR\u001B]0;title\u0007)");
 }
 
 TEST(SiteLandmarks, TheTypedAddressChoosesTheServiceWithOrWithoutItsLastSlash) {

@@ -23,6 +23,7 @@
 #include "site_server_process.h"
 #include "linux_test_folder.h"
 #include "scoped_variable.h"
+#include "qt/linux_record_files.h"
 #include "qt/qt_platform.h"
 #include "run/run_texts.h"
 
@@ -33,6 +34,11 @@ using chromium::DevToolsPipe;
 using nlohmann::json;
 
 using test_support::ScopedVariable;
+
+class NoReportViewer : public ReportViewer {
+public:
+    void Show(const std::string&) override {}
+};
 
 bool ProcessGone(pid_t pid) { return pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH; }
 
@@ -225,6 +231,29 @@ TEST_F(ChromiumRunTest, ABrowserKilledMidRunEndsInTheErrorEndingAndTheNextRunSta
     ExpectMeasured(Rows()[1]);
     ASSERT_NE(Browser(), nullptr);
     EXPECT_NE(Browser()->pid(), killed);
+}
+
+// Pages that ask on load and mid-measurement, as a user of a headless browser could never answer.
+TEST_F(ChromiumRunTest, DialogsOnLoadAndMidMeasurementAreAnsweredLoggedAndTheRunMeasures) {
+    Start({"--dialog", "fast=alert@load", "--dialog", "usen=confirm@measure", "--dialog", "speed=prompt@load"});
+    LinuxRecordFiles files;
+    NoReportViewer viewer;
+    RecordServices records{files, viewer};
+    context_->records = &records;
+    services_->browser.LogDialogsTo(&records);
+    form_->cmdStart_Click();
+    ASSERT_EQ(Rows().size(), 1u) << form_->lblTimeRemain.Caption;
+    ExpectMeasured(Rows()[0]);
+
+    const std::string log = files.Read(files.Folder() + "tidemark.log").value_or("");
+    for (const char* line :
+         {" DIALOG alert dismissed on http", " DIALOG confirm dismissed on http", " DIALOG prompt dismissed on http"}) {
+        EXPECT_NE(log.find(line), std::string::npos) << line << " in\n" << log;
+    }
+    for (const char* text : {": fast asks alert (load)", ": usen asks confirm (measure)", ": speed asks prompt (load)"})
+        EXPECT_NE(log.find(text), std::string::npos) << text << " in\n" << log;
+    context_->records = nullptr;
+    services_->browser.LogDialogsTo(nullptr);
 }
 
 // On a display with a window manager (the ctest chromium_headed_run provides both).

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -175,6 +177,21 @@ TEST_F(TreeTest, EdgeShapeShowsOnlyTheSelectedTabsContents) {
     EXPECT_TRUE(document->removed());
     edge.Remove();
     EXPECT_FALSE(edge.open());
+}
+
+TEST(TreeSerials, RuntimeIdsStayUniqueAndNonZeroPastEveryThirtyTwoBitEdge) {
+    std::set<std::vector<std::int32_t>> seen;
+    for (const std::uint64_t first : {std::uint64_t{0x7FFFFFFF} - 0x10000 - 2, std::uint64_t{0x7FFFFFFF} - 2,
+                                      std::uint64_t{0xFFFFFFFF} - 2, std::uint64_t{1} << 40}) {
+        Tree tree(first);
+        for (int i = 0; i < 6; ++i) {
+            const NodePtr node = tree.root()->Add({.name = "n"});
+            ASSERT_EQ(node->runtimeId.size(), 6u);
+            EXPECT_GT(node->runtimeId[1], 0) << "read as a handle";
+            EXPECT_GT(node->runtimeId[5], 0) << "read as an id";
+            EXPECT_TRUE(seen.insert(node->runtimeId).second) << "a second node with the id of serial " << first + i;
+        }
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "server_options.h"
 
 #include <charconv>
+#include <set>
 #include <stdexcept>
 
 namespace tidemark::site_server {
@@ -23,7 +24,7 @@ int Number(const std::string& flag, const std::string& text, int lowest, int hig
 
 const char* const kUsage =
     "usage: tidemark_site_server [--root DIR] [--port N] [--measure-ms N] [--never-finish SITE]...\n"
-    "                            [--title SITE=TEXT]... [--idle-exit-ms N]\n"
+    "                            [--title SITE=TEXT]... [--dialog SITE=KIND@WHEN]... [--idle-exit-ms N]\n"
     "SITE is fast, usen or speed. Prints 'port N' once listening on 127.0.0.1; ends when its\n"
     "standard input closes, after N ms without a request, or on SIGTERM or SIGINT.\n";
 
@@ -51,6 +52,19 @@ ServerOptions ParseServerOptions(const std::vector<std::string>& arguments) {
                 throw std::invalid_argument("--title wants SITE=TEXT with SITE fast, usen or speed");
             }
             options.titles[site] = value.substr(equals + 1);
+        } else if (flag == "--dialog") {
+            static const std::set<std::string> kinds = {"alert", "confirm", "prompt", "beforeunload"};
+            const std::size_t equals = value.find('=');
+            const std::size_t at = value.find('@');
+            const std::string site = value.substr(0, equals);
+            if (equals == std::string::npos || at == std::string::npos || at < equals || !IsSite(site) ||
+                !kinds.contains(value.substr(equals + 1, at - equals - 1)) ||
+                (value.substr(at + 1) != "load" && value.substr(at + 1) != "measure")) {
+                throw std::invalid_argument(
+                    "--dialog wants SITE=KIND@WHEN: fast, usen or speed; alert, confirm, prompt or beforeunload; "
+                    "load or measure");
+            }
+            options.dialogs[site] = value.substr(equals + 1);
         } else {
             throw std::invalid_argument("unknown flag: " + flag);
         }

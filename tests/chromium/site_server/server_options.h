@@ -13,8 +13,9 @@ struct ServerOptions {
     std::string root;  // empty: no static files
     int port = 0;      // 0: any free port
     int measureMs = 3000;
-    std::set<std::string> neverFinish;          // "fast", "usen", "speed"
-    std::map<std::string, std::string> titles;  // site -> the title its page shows instead
+    std::set<std::string> neverFinish;           // "fast", "usen", "speed"
+    std::map<std::string, std::string> titles;   // site -> the title its page shows instead
+    std::map<std::string, std::string> dialogs;  // site -> "KIND@WHEN": the dialog its page raises
     int idleExitMs = 120'000;
 };
 

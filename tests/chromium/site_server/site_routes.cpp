@@ -51,9 +51,11 @@ void Download(const httplib::Request& request, httplib::Response& response, Tran
                                   [&stats](std::size_t, std::size_t length, httplib::DataSink& sink) {
                                       const std::string& block = DownloadBlock();
                                       const std::size_t now = std::min(length, block.size());
-                                      if (!sink.write(block.data(), now)) return false;
+                                      // Counted before it is written: a client that has the bytes finds them counted.
                                       stats.downloadedBytes += now;
-                                      return true;
+                                      if (sink.write(block.data(), now)) return true;
+                                      stats.downloadedBytes -= now;
+                                      return false;
                                   });
 }
 
@@ -74,8 +76,10 @@ void StaticFile(const httplib::Request& request, httplib::Response& response, co
 }
 
 std::string ConfigScript(const ServerOptions& options) {
-    const nlohmann::json config = {
-        {"measureMs", options.measureMs}, {"neverFinish", options.neverFinish}, {"titles", options.titles}};
+    const nlohmann::json config = {{"measureMs", options.measureMs},
+                                   {"neverFinish", options.neverFinish},
+                                   {"titles", options.titles},
+                                   {"dialogs", options.dialogs}};
     return "window.tidemarkConfig = " + config.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + ";\n";
 }
 

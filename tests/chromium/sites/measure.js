@@ -91,5 +91,26 @@ const tidemarkMeasure = (() => {
     performance.mark('tidemark:result-shown', {detail: figures});
   }
 
-  return {download, upload, latency, mbps, resultShown};
+  // The dialog the server was told this site's page raises (--dialog SITE=KIND@WHEN), as pages in
+  // the wild do: on load at once, or a moment into a measurement. A beforeunload one is set up here
+  // and asks when the page is left.
+  function ask(site, when) {
+    const [kind, moment] = (tidemarkConfig.dialogs?.[site] ?? '').split('@');
+    if (moment !== when) return;
+    const text = `${site} asks ${kind} (${when})`;
+    const raise = () => {
+      if (kind === 'alert') alert(text);
+      if (kind === 'confirm') confirm(text);
+      if (kind === 'prompt') prompt(text, '');
+    };
+    if (kind === 'beforeunload') {
+      addEventListener('beforeunload', event => { event.preventDefault(); event.returnValue = text; });
+    } else if (when === 'measure') {
+      setTimeout(raise, tidemarkConfig.measureMs / 4);
+    } else {
+      raise();
+    }
+  }
+
+  return {download, upload, latency, mbps, resultShown, ask};
 })();
