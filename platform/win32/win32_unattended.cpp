@@ -1,52 +1,19 @@
 #include "win32/win32_unattended.h"
 
-#include <shellapi.h>
-
 #include <memory>
 #include <sstream>
 
 #include "app/form1.h"
 #include "app/run_once.h"
-#include "win32/wide_text.h"
+#include "win32/console_text.h"
 
 namespace tidemark::win32 {
 
-namespace {
-struct LocalFreer {
-    void operator()(LPWSTR* memory) const { LocalFree(memory); }
-};
-
-// A window program has no console of its own; it borrows its starter's, or
-// writes to where its output was sent.
-void Say(DWORD which, const std::string& text) {
-    if (text.empty()) return;
-    HANDLE handle = GetStdHandle(which);
-    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return;
-    DWORD mode = 0;
-    DWORD written = 0;
-    if (GetConsoleMode(handle, &mode)) {
-        const std::wstring wide = ToWide(text);
-        WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
-    } else {
-        WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    }
-}
-}  // namespace
-
-std::vector<std::string> CommandArguments() {
-    int count = 0;
-    const std::unique_ptr<LPWSTR, LocalFreer> argv(CommandLineToArgvW(GetCommandLineW(), &count));
-    std::vector<std::string> arguments;
-    if (!argv) return arguments;
-    for (int i = 1; i < count; ++i) arguments.push_back(ToUtf8(argv.get()[i]));
-    return arguments;
-}
-
 int RefuseUsage(const std::string& reason) {
     AttachConsole(ATTACH_PARENT_PROCESS);
-    Say(STD_ERROR_HANDLE, reason + "\n\nUsage: Tidemark.exe [options]\n" + UnattendedUsage() +
-                              "  --report FILE.csv [--output FILE.html] [--below MBPS]\n"
-                              "                         Write the history report of a result file.\n");
+    SayOnConsole(STD_ERROR_HANDLE, reason + "\n\nUsage: Tidemark.exe [options]\n" + UnattendedUsage() +
+                                       "  --report FILE.csv [--output FILE.html] [--below MBPS]\n"
+                                       "                         Write the history report of a result file.\n");
     return run_once::kBadUsage;
 }
 
@@ -63,8 +30,8 @@ int RunOnceOnConsole(Context& context, const UnattendedOptions& options) {
         Form1 form(unattended);
         status = RunOnce(form, options, out, err);
     }
-    Say(STD_ERROR_HANDLE, err.str());
-    Say(STD_OUTPUT_HANDLE, out.str());
+    SayOnConsole(STD_ERROR_HANDLE, err.str());
+    SayOnConsole(STD_OUTPUT_HANDLE, out.str());
     return status;
 }
 

@@ -9,13 +9,11 @@
 #include <vector>
 
 #include "app/unattended_options.h"
+#include "win32/console_text.h"
 #include "common/context.h"
 #include "win32_form1_window.h"
 
 namespace tidemark::win32 {
-
-// The words after the program's name.
-std::vector<std::string> CommandArguments();
 
 // Bad usage: the reason and the options, on the starter's console; answers 2.
 int RefuseUsage(const std::string& reason);

@@ -24,6 +24,7 @@
 #include "sim/sim_platform.h"
 #include "uia_tree/automation_factory.h"
 #include "throws_platform_error.h"
+#include "headless_browser_test.h"
 #include "remove_tree.h"
 
 namespace tidemark::chromium {
@@ -47,25 +48,9 @@ std::string Outline(const uia_tree::NodePtr& node, int depth = 0) {
     return text;
 }
 
-class ChromiumBrowserTest : public ::testing::Test {
+class ChromiumBrowserTest : public HeadlessBrowserTest {
 protected:
-    void SetUp() override {
-        std::filesystem::create_directories(TIDEMARK_TEST_OUTPUT_DIR);
-        profile_ = std::string(TIDEMARK_TEST_OUTPUT_DIR) + "/browser-XXXXXX";
-        ASSERT_NE(::mkdtemp(profile_.data()), nullptr);
-        browser_ = std::make_unique<ChromiumBrowser>(
-            tree_, ChromiumBrowserOptions{.profileFolder = profile_, .headless = true, .timeout = 10s});
-        automation_ = tree_.CreateAutomation();
-        root_ = automation_->ElementFromHandle(uia_tree::Tree::kDesktopHandle);
-    }
-
-    void TearDown() override {
-        root_.reset();
-        automation_.reset();
-        browser_.reset();
-        EXPECT_EQ(tree_.live().total(), 0) << "references left alive";
-        test::RemoveTree(profile_);
-    }
+    ChromiumBrowserTest() : HeadlessBrowserTest("browser") {}
 
     Ref<uia::Condition> Where(uia::PropertyId id, const uia::PropertyValue& value) {
         return automation_->CreatePropertyCondition(id, value);
@@ -101,12 +86,7 @@ protected:
         });
     }
 
-    std::string profile_;
     std::string lastError_;
-    uia_tree::Tree tree_;
-    std::unique_ptr<ChromiumBrowser> browser_;
-    Ref<uia::Automation> automation_;
-    Ref<Element> root_;
 };
 
 TEST_F(ChromiumBrowserTest, ElementsKeepTheirIdentityWhileTheirNodeLivesAndFailOnceItHasGone) {

@@ -15,6 +15,7 @@
 #include "chromium/control_view.h"
 #include "chromium/page_snapshot.h"
 #include "control_outline.h"
+#include "headless_browser_test.h"
 #include "remove_tree.h"
 #include "uia_tree/tree.h"
 
@@ -47,25 +48,9 @@ uia_tree::NodePtr FindDocument(const uia_tree::NodePtr& node) {
     return nullptr;
 }
 
-class IncrementalReadingTest : public ::testing::Test {
+class IncrementalReadingTest : public HeadlessBrowserTest {
 protected:
-    void SetUp() override {
-        std::filesystem::create_directories(TIDEMARK_TEST_OUTPUT_DIR);
-        profile_ = std::string(TIDEMARK_TEST_OUTPUT_DIR) + "/incremental-XXXXXX";
-        ASSERT_NE(::mkdtemp(profile_.data()), nullptr);
-        browser_ = std::make_unique<ChromiumBrowser>(
-            tree_, ChromiumBrowserOptions{.profileFolder = profile_, .headless = true, .timeout = 10s});
-        automation_ = tree_.CreateAutomation();
-        root_ = automation_->ElementFromHandle(uia_tree::Tree::kDesktopHandle);
-    }
-
-    void TearDown() override {
-        root_.reset();
-        automation_.reset();
-        browser_.reset();
-        EXPECT_EQ(tree_.live().total(), 0) << "references left alive";
-        test::RemoveTree(profile_);
-    }
+    IncrementalReadingTest() : HeadlessBrowserTest("incremental") {}
 
     // Polls until an element with `value` is there (or gone, when `present` is false); the DevTools calls of the
     // poll that read the page, or -1 when none came in time.
@@ -85,12 +70,6 @@ protected:
         }
         return -1;
     }
-
-    std::string profile_;
-    uia_tree::Tree tree_;
-    std::unique_ptr<ChromiumBrowser> browser_;
-    uia::Ref<uia::Automation> automation_;
-    uia::Ref<uia::Element> root_;
 };
 
 TEST_F(IncrementalReadingTest, OneElementsTextsAreReadAloneAndEveryReadingShowsWhatAWholeOneShows) {
