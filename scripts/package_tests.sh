@@ -24,6 +24,8 @@ fail() {
     exit 1
 }
 note() { echo "package_tests: $*"; }
+# A step that fails without a message of its own still says where.
+trap 'echo "package_tests: line $LINENO failed: $BASH_COMMAND" >&2' ERR
 sudo_if_needed() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
