@@ -53,7 +53,11 @@ prepare_prefix() {
         timeout 120 "$wine" wineboot -i >/dev/null 2>&1 || true
     fi
     # A server left from before (or from the boot) goes first, then ours stays.
-    timeout 60 wineserver -w
+    # A fresh prefix's boot may leave programs that keep its server up: end them.
+    if ! timeout 60 wineserver -w; then
+        wineserver -k 2>/dev/null || true
+        timeout 30 wineserver -w || true
+    fi
     wineserver -p
     local face
     for face in "MS PGothic" "ＭＳ Ｐゴシック"; do
