@@ -4,13 +4,12 @@
 #include <cstdlib>
 #include <iostream>
 
-#include <optional>
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QTimer>
 
 #include "app/form1.h"
+#include "app/run_records.h"
 #include "chromium/page_inspector.h"
 #include "common/app_identity.h"
 #include "common/version.h"
@@ -50,15 +49,9 @@ int main(int argc, char* argv[]) {
     tidemark::Context context(services.platform);
     tidemark::qt::LinuxRecordFiles recordFiles;
     tidemark::qt::QtReportViewer reportViewer;
-    tidemark::RecordServices records{recordFiles, reportViewer};
-    context.records = &records;
-    tidemark::SystemEpochClock epoch;
-    std::optional<tidemark::MetricsTarget> metrics;
-    if (const auto folder = tidemark::MetricsFolder(line.unattended, services.environment)) {
-        metrics.emplace(tidemark::MetricsTarget{*folder, epoch});
-        context.metrics = &*metrics;
-    }
-    services.browser.LogDialogsTo(&records);
+    tidemark::RunRecords records(recordFiles, reportViewer, line.unattended, services.environment);
+    records.ServeTo(context);
+    services.browser.LogDialogsTo(&records.services());
     tidemark::Form1 form(context);
 
     // Closing ends the process at once, also from inside a wait of a run,

@@ -1,12 +1,12 @@
 #include "qt/run_once_main.h"
 
 #include <iostream>
-#include <optional>
 
 #include <QApplication>
 
 #include "app/form1.h"
 #include "app/run_once.h"
+#include "app/run_records.h"
 #include "common/app_identity.h"
 #include "qt/linux_record_files.h"
 #include "qt/qt_platform.h"
@@ -26,15 +26,9 @@ int RunOnceMain(int& argc, char** argv, BrowserChoice browser, const UnattendedO
     Context context(platform);
     LinuxRecordFiles recordFiles;
     QtReportViewer reportViewer;
-    RecordServices records{recordFiles, reportViewer};
-    context.records = &records;
-    SystemEpochClock epoch;
-    std::optional<MetricsTarget> metrics;
-    if (const auto folder = MetricsFolder(options, services.environment)) {
-        metrics.emplace(MetricsTarget{*folder, epoch});
-        context.metrics = &*metrics;
-    }
-    services.browser.LogDialogsTo(&records);
+    RunRecords records(recordFiles, reportViewer, options, services.environment);
+    records.ServeTo(context);
+    services.browser.LogDialogsTo(&records.services());
     Form1 form(context);
     return RunOnce(form, options, std::cout, std::cerr);
 }

@@ -4,10 +4,10 @@
 
 #include <cstdio>
 #include <exception>
-#include <optional>
 #include <string>
 
 #include "app/form1.h"
+#include "app/run_records.h"
 #include "common/app_identity.h"
 #include "common/context.h"
 #include "com_apartment.h"
@@ -63,14 +63,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         Context context(platform);
         Win32RecordFiles recordFiles;
         Win32ReportViewer reportViewer;
-        RecordServices records{recordFiles, reportViewer};
-        context.records = &records;
-        SystemEpochClock epoch;
-        std::optional<MetricsTarget> metrics;
-        if (const auto folder = MetricsFolder(options, services.environment)) {
-            metrics.emplace(MetricsTarget{*folder, epoch});
-            context.metrics = &*metrics;
-        }
+        RunRecords records(recordFiles, reportViewer, options, services.environment);
+        records.ServeTo(context);
         if (options.mode == StartMode::RunOnce) return RunOnceOnConsole(context, options);
         Form1 form(context);
 
