@@ -13,6 +13,7 @@
 #include "common/app_identity.h"
 #include "qt/form1_window.h"
 #include "qt/qt_platform.h"
+#include "thread_cpu.h"
 
 namespace tidemark::bench {
 
@@ -47,12 +48,6 @@ inline double ProcessCpuSeconds() {
         return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
     };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-inline double ThreadCpuSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
 }  // namespace tidemark::bench

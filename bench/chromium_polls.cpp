@@ -30,17 +30,14 @@
 #include "sites/site_table.h"
 #include "sites/speed_site.h"
 #include "sites/usen_site.h"
+#include "thread_cpu.h"
 
 namespace {
 
 using namespace tidemark;
 using Clock = std::chrono::steady_clock;
 
-double ThreadCpuMicroseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e6 + static_cast<double>(now.tv_nsec) / 1e3;
-}
+double ThreadCpuMicroseconds() { return bench::ThreadCpuSeconds() * 1e6; }
 
 struct Poll {
     double wallUs;

@@ -30,6 +30,7 @@
 #include "chromium/chromium_browser.h"
 #include "chromium/page_snapshot.h"
 #include "site_server_process.h"
+#include "thread_cpu.h"
 #include "uia_tree/tree.h"
 
 namespace {
@@ -37,11 +38,7 @@ namespace {
 using namespace tidemark;
 using SteadyClock = std::chrono::steady_clock;
 
-double ThreadCpuMs() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
+double ThreadCpuMs() { return bench::ThreadCpuSeconds() * 1e3; }
 
 struct Reading {
     double realMs;
